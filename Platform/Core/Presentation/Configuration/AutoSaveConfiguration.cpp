@@ -1,0 +1,76 @@
+#include "Platform/Core/Presentation/Configuration/AutoSaveConfiguration.h"
+
+#include "Platform/Core/Presentation/Configuration/ConfigurationGroupSupport.h"
+
+namespace Quarvane
+{
+using namespace GroupSupport;
+
+const std::string AutoSaveConfiguration::s_autoSaveOptionTag = "AutoSaveEnabled";
+const std::string AutoSaveConfiguration::s_autoSaveIntervalTag = "AutoSaveInterval";
+
+AutoSaveConfiguration* AutoSaveConfiguration::s_registeredInstance = nullptr;
+boost::mutex AutoSaveConfiguration::s_registrationMutex;
+
+namespace
+{
+const std::string* const s_valuesByType[] = {
+    &AutoSaveConfiguration::s_autoSaveOptionTag,    // OptionType
+    &AutoSaveConfiguration::s_autoSaveIntervalTag,  // IntervalType
+};
+}  // namespace
+
+AutoSaveConfiguration* AutoSaveConfiguration::getRegisteredInstance()
+{
+    return registerOnce(s_registeredInstance, s_registrationMutex);
+}
+
+AutoSaveConfiguration::AutoSaveConfiguration() : ConfigurationObject("AutoSaveConfiguration", "", 0, 63)
+{
+    addConfigurationValue(new ConfigurationValue<int>(
+        s_autoSaveOptionTag, "Set auto save option to Disable(0), Enable(1) or Ask the User(2)", 0, 0, 0, 37));
+    addConfigurationValue(new ConfigurationValue<int>(
+        s_autoSaveIntervalTag, "The interval in which each design is automatically saved in minutes.", 5, 0, 0, 37));
+}
+
+AutoSaveConfiguration::~AutoSaveConfiguration() = default;
+
+int AutoSaveConfiguration::getAutoSaveOption() const { return get<int>(*this, s_autoSaveOptionTag); }
+
+int AutoSaveConfiguration::getAutoSaveIntervalInMinutes() const { return get<int>(*this, s_autoSaveIntervalTag); }
+
+void AutoSaveConfiguration::setAutoSaveOptions(int option, int intervalInMinutes)
+{
+    if (getAutoSaveOption() == option && getAutoSaveIntervalInMinutes() == intervalInMinutes)
+        return;
+    valueOf<int>(*this, s_autoSaveOptionTag).setValue(option);
+    valueOf<int>(*this, s_autoSaveIntervalTag).setValue(intervalInMinutes);
+    m_autoSaveOptionsChangedSignal(intervalInMinutes, option);
+}
+
+bool AutoSaveConfiguration::getEditable(Types type) const
+{
+    if (!isEditable())
+        return false;
+    const std::string* key = selectedKey(s_valuesByType, type);
+    return key == nullptr || GroupSupport::isEditable(*this, *key);
+}
+
+bool AutoSaveConfiguration::isAutoSaveOptionVisible() const { return isVisible(*this, s_autoSaveOptionTag); }
+
+void AutoSaveConfiguration::copyFrom(const AutoSaveConfiguration& other)
+{
+    const bool changed = differs(*this, other, s_autoSaveOptionTag) || differs(*this, other, s_autoSaveIntervalTag);
+    ConfigurationObject::operator=(other);
+    if (changed)
+        m_autoSaveOptionsChangedSignal(getAutoSaveIntervalInMinutes(), getAutoSaveOption());
+}
+
+ConfigurationObject* AutoSaveConfiguration::createConfigurationObject() const { return new AutoSaveConfiguration(); }
+
+void AutoSaveConfiguration::emitSignalsAfterConfigLoading()
+{
+    m_autoSaveOptionsChangedSignal(getAutoSaveIntervalInMinutes(), getAutoSaveOption());
+}
+
+}  // namespace Quarvane

@@ -1,0 +1,130 @@
+#pragma once
+
+#include "Platform/Core/Service/BuildInformation/BuildInformation.h"
+#include "Platform/Core/Service/ConfigurationFramework/ConfigurationManager.h"
+#include "Platform/Core/Service/ConfigurationFramework/ConfigurationObject.h"
+#include "Platform/Core/Service/ConfigurationFramework/ConfigurationValue.h"
+#include "Platform/Core/Service/Signals/Signals.h"
+
+#include <boost/thread/lock_guard.hpp>
+#include <boost/thread/mutex.hpp>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+// The mechanics every configuration group shares, written once: registration on first use,
+// typed lookup of a value by key, compare-store-emit setters, and the editable and visible
+// rules. Each group's own source then holds only its table and its departures from the pattern.
+namespace Quarvane
+{
+namespace GroupSupport
+{
+
+// Creates the group with all defaults and registers it with the configuration manager under its
+// object name on the first call; every later call returns the same instance. `mutex` guards
+// only this check-create-register step; the manager owns the group from then on.
+template <class Group>
+Group* registerOnce(Group*& instance, boost::mutex& mutex)
+{
+    boost::lock_guard<boost::mutex> lock(mutex);
+    if (instance == nullptr)
+    {
+        auto group = std::make_shared<Group>();
+        ConfigurationManager& manager = ConfigurationManager::getInstance();
+        if (!manager.addConfigurationObject(group, group->getName()))
+            throw std::logic_error("another configuration object is registered as " + group->getName());
+        instance = group.get();
+    }
+    return instance;
+}
+
+template <class T>
+ConfigurationValue<T>& valueOf(ConfigurationObject& group, const std::string& key)
+{
+    ConfigurationValueBase* value = group.getConfigurationValue(key);
+    if (value == nullptr)
+        throw std::logic_error(group.getName() + " has no value " + key);
+    return dynamic_cast<ConfigurationValue<T>&>(*value);
+}
+
+template <class T>
+const ConfigurationValue<T>& valueOf(const ConfigurationObject& group, const std::string& key)
+{
+    return valueOf<T>(const_cast<ConfigurationObject&>(group), key);
+}
+
+template <class T>
+const T& get(const ConfigurationObject& group, const std::string& key)
+{
+    return valueOf<T>(group, key).getValue();
+}
+
+struct Unclamped
+{
+    template <class T>
+    const T& operator()(const T& value) const
+    {
+        return value;
+    }
+};
+
+// Stores `requested`, passed through `clamp`, unless it equals the current value. The comparison
+// is made before clamping, so a request that clamps to the current value is still stored.
+// Returns whether anything was stored.
+template <class T, class Clamp = Unclamped>
+bool storeIfChanged(ConfigurationObject& group, const std::string& key, const T& requested, Clamp clamp = {})
+{
+    ConfigurationValue<T>& value = valueOf<T>(group, key);
+    if (value.getValue() == requested)
+        return false;
+    value.setValue(clamp(requested));
+    return true;
+}
+
+// The common setter: compare, store (clamped), emit the stored value.
+template <class T, class Clamp = Unclamped>
+void setAndNotify(ConfigurationObject& group, const std::string& key, const T& requested,
+                  Signals::Signal<void(T)>& signal, Clamp clamp = {})
+{
+    if (storeIfChanged(group, key, requested, clamp))
+        signal(get<T>(group, key));
+}
+
+// Whether a value differs between two instances of a group (as copyFrom needs to know before
+// it copies).
+inline bool differs(const ConfigurationObject& group, const ConfigurationObject& other, const std::string& key)
+{
+    return !group.compareWithOtherConfigValue(other, key);
+}
+
+// The user may change a value while neither the group nor the value is locked.
+inline bool isEditable(const ConfigurationObject& group, const std::string& key)
+{
+    if (!group.isEditable())
+        return false;
+    const ConfigurationValueBase* value = group.getConfigurationValue(key);
+    return value == nullptr || value->isEditable();
+}
+
+// A value is shown in the settings dialog when it is not hidden and belongs to the running product.
+inline bool isVisible(const ConfigurationValueBase& value)
+{
+    return value.getGuiVisibility() == 0 && value.belongsToBuildProduct(BuildInformation::getProductType());
+}
+
+inline bool isVisible(const ConfigurationObject& group, const std::string& key)
+{
+    const ConfigurationValueBase* value = group.getConfigurationValue(key);
+    return value != nullptr && isVisible(*value);
+}
+
+// The key a group's type number selects, or null when the number selects no value.
+template <std::size_t N>
+const std::string* selectedKey(const std::string* const (&keys)[N], int type)
+{
+    return type >= 0 && static_cast<std::size_t>(type) < N ? keys[type] : nullptr;
+}
+
+}  // namespace GroupSupport
+}  // namespace Quarvane

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QtCore/QByteArray>
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace Quarvane
+{
+
+// One element of a configuration file: the root, an object or a value. Only the reader and the
+// writer see this tree; everything else knows configuration files through them.
+struct ConfigNode
+{
+    enum class Kind
+    {
+        Root,
+        Object,
+        Value
+    };
+
+    Kind kind = Kind::Root;
+    std::string name;       // an object's name or a value's key
+    std::string className;  // objects only; empty when it is the object's name
+    std::string type;       // values only
+    std::string text;       // values only, decoded
+    std::string description;
+    bool editable = true;
+    long long line = 0;
+    long long column = 0;
+    std::vector<std::unique_ptr<ConfigNode>> children;
+    // Set when a load looked this node up; what no load asked for was written by another
+    // release and is carried over unchanged when the file is saved again.
+    mutable bool visited = false;
+
+    const std::string& effectiveClassName() const { return className.empty() ? name : className; }
+    const ConfigNode* findValue(const std::string& key) const;
+    const ConfigNode* findObject(const std::string& className, const std::string& name) const;
+    ConfigNode* findSame(const ConfigNode& other);
+    // Adds a child; false (and nothing added) when a child of the same kind and name exists.
+    bool addChild(std::unique_ptr<ConfigNode> child);
+    // Adds a child, replacing one of the same kind and name.
+    ConfigNode* putChild(std::unique_ptr<ConfigNode> child);
+    std::unique_ptr<ConfigNode> copy() const;
+    // Whether anything in this subtree (the node itself included) was never looked up.
+    bool holdsUnvisited() const;
+
+private:
+    static std::string identity(Kind kind, const std::string& className, const std::string& name);
+    std::string identity() const;
+    std::unordered_map<std::string, std::size_t> m_index;
+};
+
+// A parsed configuration file.
+class ConfigDocument
+{
+public:
+    // Parses the whole file or nothing: on failure returns null and sets `error` to
+    // "source:line:column: what".
+    static std::shared_ptr<ConfigDocument> parse(const QByteArray& bytes, const std::string& sourceName,
+                                                 std::string* error);
+    static QByteArray serialize(const ConfigNode& root);
+
+    const ConfigNode& root() const { return m_root; }
+    const std::string& sourceName() const { return m_sourceName; }
+
+    // Files larger than this are refused rather than read into memory.
+    static constexpr qint64 s_maximumFileSize = 64 * 1024 * 1024;
+
+private:
+    ConfigNode m_root;
+    std::string m_sourceName;
+};
+
+}  // namespace Quarvane

@@ -1,0 +1,167 @@
+#include "Platform/Core/Service/ConfigurationFramework/ConfigWriter.h"
+
+#include "Platform/Core/Service/ConfigurationFramework/ConfigDocument.h"
+#include "Platform/Core/Service/ConfigurationFramework/ConfigReader.h"
+#include "Platform/Core/Service/ConfigurationFramework/ConfigValueText.h"
+#include "Platform/Core/Service/ConfigurationFramework/ConfigurationObject.h"
+
+#include <QtCore/QDir>
+#include <QtCore/QFileInfo>
+#include <QtCore/QSaveFile>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+namespace Quarvane
+{
+namespace
+{
+// Copies into `target` whatever of `source`'s children no load looked up; for children that
+// were looked up, recurses so that unknown values inside known objects survive too.
+void mergeUnvisited(const ConfigNode& source, ConfigNode& target)
+{
+    for (const auto& child : source.children)
+    {
+        ConfigNode* counterpart = target.findSame(*child);
+        if (!child->visited)
+        {
+            if (counterpart == nullptr)
+                target.addChild(child->copy());
+            continue;
+        }
+        if (child->kind != ConfigNode::Kind::Object || !child->holdsUnvisited())
+            continue;
+        if (counterpart == nullptr)
+        {
+            auto shell = std::make_unique<ConfigNode>();
+            shell->kind = ConfigNode::Kind::Object;
+            shell->name = child->name;
+            shell->className = child->className;
+            counterpart = target.putChild(std::move(shell));
+        }
+        mergeUnvisited(*child, *counterpart);
+    }
+}
+}  // namespace
+
+ConfigWriter::ConfigWriter() : m_root(std::make_unique<ConfigNode>()), m_current(m_root.get()) {}
+
+ConfigWriter::~ConfigWriter() = default;
+
+ConfigNode* ConfigWriter::beginObject(const std::string& className, const std::string& objectName, bool editable,
+                                      const std::string& description)
+{
+    auto node = std::make_unique<ConfigNode>();
+    node->kind = ConfigNode::Kind::Object;
+    node->name = objectName;
+    node->className = className == objectName ? std::string() : className;
+    node->editable = editable;
+    node->description = description;
+    return m_current->putChild(std::move(node));
+}
+
+void ConfigWriter::putClassContents(const std::string& className, const std::string& objectName,
+                                    const ConfigurationObject& object, const std::string& description)
+{
+    ConfigNode* parent = m_current;
+    m_current = beginObject(className, objectName, object.isEditable(), description);
+    object.saveContent(*this);
+    m_current = parent;
+}
+
+void ConfigWriter::putChangedContents(const std::string& objectName, const ConfigurationObject& object,
+                                      ConfigReader& reference)
+{
+    ConfigNode* parent = m_current;
+    m_current = beginObject(objectName, objectName, true, {});
+    object.saveContent(*this, reference, true);
+    m_current = parent;
+}
+
+void ConfigWriter::putText(const std::string& key, const char* type, const std::string& text,
+                           const std::string& description, bool editable)
+{
+    auto node = std::make_unique<ConfigNode>();
+    node->kind = ConfigNode::Kind::Value;
+    node->name = key;
+    node->type = type;
+    node->text = text;
+    node->description = description;
+    node->editable = editable;
+    m_current->putChild(std::move(node));
+}
+
+void ConfigWriter::putFloat(const std::string& key, float value, const std::string& description)
+{
+    putValue(key, value, description);
+}
+
+void ConfigWriter::putValue(const std::string& key, int value, const std::string& description, bool editable)
+{
+    putText(key, ConfigValueText::typeName<int>(), ConfigValueText::format(value), description, editable);
+}
+
+void ConfigWriter::putValue(const std::string& key, unsigned int value, const std::string& description, bool editable)
+{
+    putText(key, ConfigValueText::typeName<unsigned int>(), ConfigValueText::format(value), description, editable);
+}
+
+void ConfigWriter::putValue(const std::string& key, bool value, const std::string& description, bool editable)
+{
+    putText(key, ConfigValueText::typeName<bool>(), ConfigValueText::format(value), description, editable);
+}
+
+void ConfigWriter::putValue(const std::string& key, double value, const std::string& description, bool editable)
+{
+    putText(key, ConfigValueText::typeName<double>(), ConfigValueText::format(value), description, editable);
+}
+
+void ConfigWriter::putValue(const std::string& key, float value, const std::string& description, bool editable)
+{
+    putText(key, ConfigValueText::typeName<float>(), ConfigValueText::format(value), description, editable);
+}
+
+void ConfigWriter::putValue(const std::string& key, const std::string& value, const std::string& description,
+                            bool editable)
+{
+    putText(key, ConfigValueText::typeName<std::string>(), value, description, editable);
+}
+
+void ConfigWriter::keepUnknownEntries(const ConfigReader& previous)
+{
+    for (const auto& layer : previous.m_layers)
+        mergeUnvisited(layer.document->root(), *m_root);
+}
+
+std::string ConfigWriter::toXml() const { return ConfigDocument::serialize(*m_root).toStdString(); }
+
+bool ConfigWriter::writeToFile(const std::string& path, std::string* error) const
+{
+    const auto fail = [&](const QString& why) {
+        if (error != nullptr)
+            *error = "cannot write " + path + ": " + why.toStdString();
+        return false;
+    };
+    const QString fileName = QString::fromStdString(path);
+    if (!QDir().mkpath(QFileInfo(fileName).absolutePath()))
+        return fail(QStringLiteral("cannot create its folder"));
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString());
+#ifdef Q_OS_UNIX
+    // Restrict the new file before anything is in it: it may hold passwords.
+    if (::fchmod(file.handle(), S_IRUSR | S_IWUSR) != 0)
+        return fail(QStringLiteral("cannot restrict its permissions"));
+#else
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+#endif
+    const QByteArray bytes = ConfigDocument::serialize(*m_root);
+    if (file.write(bytes) != bytes.size())
+        return fail(file.errorString());
+    if (!file.commit())
+        return fail(file.errorString());
+    return true;
+}
+
+}  // namespace Quarvane

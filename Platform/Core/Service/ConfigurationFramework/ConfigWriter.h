@@ -1,0 +1,60 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+namespace Quarvane
+{
+
+class ConfigReader;
+class ConfigurationObject;
+struct ConfigNode;
+
+// Builds a configuration file: objects and their values, written to disk atomically.
+class ConfigWriter
+{
+public:
+    ConfigWriter();
+    ~ConfigWriter();
+    ConfigWriter(const ConfigWriter&) = delete;
+    ConfigWriter& operator=(const ConfigWriter&) = delete;
+
+    // Writes `object` (through its saveContent) as a nested object of the object being written,
+    // or as a top-level object when nothing is being written. Writing the same object twice
+    // keeps the second.
+    void putClassContents(const std::string& className, const std::string& objectName,
+                          const ConfigurationObject& object, const std::string& description);
+    // Writes a top-level object with only what differs from `reference`
+    // (object.saveContent(writer, reference, true)).
+    void putChangedContents(const std::string& objectName, const ConfigurationObject& object,
+                            ConfigReader& reference);
+
+    void putFloat(const std::string& key, float value, const std::string& description);
+    void putValue(const std::string& key, int value, const std::string& description, bool editable = true);
+    void putValue(const std::string& key, unsigned int value, const std::string& description, bool editable = true);
+    void putValue(const std::string& key, bool value, const std::string& description, bool editable = true);
+    void putValue(const std::string& key, double value, const std::string& description, bool editable = true);
+    void putValue(const std::string& key, float value, const std::string& description, bool editable = true);
+    void putValue(const std::string& key, const std::string& value, const std::string& description,
+                  bool editable = true);
+
+    // Carries over, unchanged, what the files of `previous` hold that no load looked up: objects
+    // and values written by another release. Call it after everything else is written.
+    void keepUnknownEntries(const ConfigReader& previous);
+
+    std::string toXml() const;
+    // Replaces the file in one step (the old file stays whole if anything fails), readable and
+    // writable by the owner only. Creates missing folders.
+    bool writeToFile(const std::string& path, std::string* error) const;
+
+private:
+    void putText(const std::string& key, const char* type, const std::string& text, const std::string& description,
+                 bool editable);
+    ConfigNode* beginObject(const std::string& className, const std::string& objectName, bool editable,
+                            const std::string& description);
+
+    std::unique_ptr<ConfigNode> m_root;
+    ConfigNode* m_current;
+};
+
+}  // namespace Quarvane

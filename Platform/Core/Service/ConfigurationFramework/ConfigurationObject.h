@@ -1,0 +1,94 @@
+#pragma once
+
+#include "Platform/Core/Service/ConfigurationFramework/ConfigurationItemBase.h"
+#include "Platform/Core/Service/ConfigurationFramework/ConfigurationValue.h"
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace Quarvane
+{
+
+class ConfigReader;
+class ConfigWriter;
+
+// A named set of configuration values and child objects, loaded from and saved to the
+// configuration files. Every configuration group derives from it.
+class ConfigurationObject : public ConfigurationItemBase
+{
+public:
+    using ValueList = std::vector<std::unique_ptr<ConfigurationValueBase>>;
+    using ObjectList = std::vector<std::unique_ptr<ConfigurationObject>>;
+
+    ConfigurationObject(const std::string& name, const std::string& annotation, Persistence persistence,
+                        ProductType productType);
+    // Copies name, flags, values and children (deeply); user warnings are not copied.
+    ConfigurationObject(const ConfigurationObject& other);
+    ConfigurationObject& operator=(const ConfigurationObject& other);
+
+    virtual ~ConfigurationObject();
+    // Reads this object's values and its editable flag from the reader's current object.
+    // Does nothing when the object is locked.
+    virtual void loadContent(ConfigReader& reader);
+    // Writes every value.
+    virtual void saveContent(ConfigWriter& writer) const;
+    // A new instance with this one's name and all defaults; the caller owns it.
+    virtual ConfigurationObject* createConfigurationObject() const;
+    // A copy; the caller owns it.
+    virtual ConfigurationObject* clone() const;
+    // With `onlyChanged` false, the same as saveContent(writer). Otherwise writes the values a
+    // user changed: those that differ from what `reference` (the defaults with the system files
+    // applied) gives, leaving out values the reference locks and values the user file never holds.
+    virtual void saveContent(ConfigWriter& writer, ConfigReader& reference, bool onlyChanged) const;
+    // Whether saveContent(writer, reference, true) has anything to write.
+    virtual bool canBeSavedToUserConfig(ConfigReader& reference) const;
+    // Puts every value back to its default.
+    virtual void setDefaultValues();
+    virtual bool hasNonEditableEntries() const;
+    // Puts back to their defaults the values a group considers invalid; none by default.
+    virtual void overwriteInvalidConfigValues();
+    // Tells observers the values after a load; the framework calls it once per load.
+    virtual void emitSignalsAfterConfigLoading();
+    virtual std::vector<std::string> getUserWarningMessages() const;
+    virtual void addUserWarningMessage(const std::string& message);
+
+    void clearUserWarningMessages() { m_userWarnings.clear(); }
+    const std::string& getAnnotation() const { return m_annotation; }
+
+    ConfigurationValueBase* getConfigurationValue(const std::string& key);
+    const ConfigurationValueBase* getConfigurationValue(const std::string& key) const;
+    ConfigurationObject* getConfigurationObject(const std::string& name);
+    const ConfigurationObject* getConfigurationObject(const std::string& name) const;
+
+    // In the order they were added.
+    const ValueList& getConfigurationValues() const { return m_values; }
+    const ObjectList& getConfigurationObjects() const { return m_children; }
+
+    // Whether both objects hold a value under `key` and the two are equal.
+    bool compareWithOtherConfigValue(const ConfigurationObject& other, const std::string& key) const;
+    // This object's values that `other` lacks or holds differently, in this object's order.
+    std::vector<const ConfigurationValueBase*> getDifferentConfigurationValues(const ConfigurationObject& other) const;
+
+protected:
+    // Takes ownership. A key added twice keeps the first value and deletes the second.
+    void addConfigurationValue(ConfigurationValueBase* value);
+    // Takes ownership. A name added twice keeps the first object and deletes the second.
+    void addConfigurationObject(ConfigurationObject* object);
+    void removeAllConfigurationObjects();
+
+private:
+    void copyValuesFrom(const ConfigurationObject& other);
+    void copyChildrenFrom(const ConfigurationObject& other);
+    std::vector<const ConfigurationValueBase*> valuesForUserFile(ConfigReader& reference) const;
+
+    std::string m_annotation;
+    ValueList m_values;
+    std::unordered_map<std::string, ConfigurationValueBase*> m_valuesByKey;
+    ObjectList m_children;
+    std::unordered_map<std::string, ConfigurationObject*> m_childrenByName;
+    std::vector<std::string> m_userWarnings;
+};
+
+}  // namespace Quarvane

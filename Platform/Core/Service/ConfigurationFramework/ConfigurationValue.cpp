@@ -1,0 +1,132 @@
+#include "Platform/Core/Service/ConfigurationFramework/ConfigurationValue.h"
+
+#include "Platform/Core/Service/ConfigurationFramework/ConfigReader.h"
+#include "Platform/Core/Service/ConfigurationFramework/ConfigValueText.h"
+#include "Platform/Core/Service/ConfigurationFramework/ConfigWriter.h"
+
+#include <cstring>
+
+namespace Quarvane
+{
+namespace
+{
+// Doubles compare by their bits, so that a NaN equals itself and a stored NaN is not
+// rewritten on every save, while 0.0 and -0.0 stay distinct as the file keeps them.
+template <class T>
+bool sameValue(const T& a, const T& b)
+{
+    return a == b;
+}
+
+template <>
+bool sameValue<double>(const double& a, const double& b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+}  // namespace
+
+ConfigurationValueBase::ConfigurationValueBase(const std::string& key, const std::string& description,
+                                               GuiVisibility guiVisibility, Persistence persistence,
+                                               ProductType productType)
+    : ConfigurationItemBase(key, persistence, productType), m_description(description), m_guiVisibility(guiVisibility)
+{
+}
+
+bool ConfigurationValueBase::acceptsStoredValue(bool fromUserFile) const
+{
+    if (!isEditable() || getPersistence() == Persistences::RuntimeValue)
+        return false;
+    return !(fromUserFile && getPersistence() == Persistences::AdminSetting);
+}
+
+template <class T>
+ConfigurationValue<T>::ConfigurationValue(const std::string& key, const std::string& description,
+                                          const T& defaultValue, GuiVisibility guiVisibility,
+                                          Persistence persistence, ProductType productType)
+    : ConfigurationValueBase(key, description, guiVisibility, persistence, productType),
+      m_defaultValue(defaultValue),
+      m_value(defaultValue)
+{
+}
+
+template <class T>
+void ConfigurationValue<T>::loadContent(ConfigReader& reader)
+{
+    if (!acceptsStoredValue(reader.readsUserFile()))
+        return;
+    T stored = m_value;
+    bool editable = true;
+    const int status = reader.readValue(getName(), stored, editable);
+    if (status == ConfigReader::Found)
+        m_value = stored;
+    if (status != ConfigReader::NotFound)
+        setEditable(editable);
+}
+
+template <class T>
+void ConfigurationValue<T>::saveContent(ConfigWriter& writer) const
+{
+    writer.putValue(getName(), m_value, getDescription(), isEditable());
+}
+
+template <class T>
+bool ConfigurationValue<T>::comapreValue(const ConfigurationValueBase& other) const
+{
+    const auto* typed = dynamic_cast<const ConfigurationValue<T>*>(&other);
+    return typed != nullptr && sameValue(m_value, typed->m_value);
+}
+
+template <class T>
+ConfigurationValue<T>* ConfigurationValue<T>::clone() const
+{
+    return new ConfigurationValue<T>(*this);
+}
+
+template <class T>
+bool ConfigurationValue<T>::hasValue() const
+{
+    return !sameValue(m_value, m_defaultValue);
+}
+
+template <class T>
+void ConfigurationValue<T>::resetValue()
+{
+    m_value = m_defaultValue;
+}
+
+template <class T>
+bool ConfigurationValue<T>::adoptValue(const ConfigurationValueBase& other)
+{
+    const auto* typed = dynamic_cast<const ConfigurationValue<T>*>(&other);
+    if (typed == nullptr)
+        return false;
+    m_value = typed->m_value;
+    setEditable(typed->isEditable());
+    return true;
+}
+
+template <class T>
+const char* ConfigurationValue<T>::getTypeName() const
+{
+    return ConfigValueText::typeName<T>();
+}
+
+template <class T>
+std::string ConfigurationValue<T>::getValueText() const
+{
+    return ConfigValueText::format(m_value);
+}
+
+template <class T>
+std::string ConfigurationValue<T>::getDefaultValueText() const
+{
+    return ConfigValueText::format(m_defaultValue);
+}
+
+template class ConfigurationValue<int>;
+template class ConfigurationValue<unsigned int>;
+template class ConfigurationValue<bool>;
+template class ConfigurationValue<double>;
+template class ConfigurationValue<std::string>;
+
+}  // namespace Quarvane
