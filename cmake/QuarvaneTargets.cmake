@@ -29,7 +29,9 @@ function(qv_add_library target type)
     set_target_properties(${target} PROPERTIES
       OUTPUT_NAME "Quarvane${target}"
       VERSION ${PROJECT_VERSION}
-      SOVERSION ${PROJECT_VERSION_MAJOR})
+      SOVERSION ${PROJECT_VERSION_MAJOR}
+      # Installed libraries find each other in the folder they share.
+      INSTALL_RPATH "$ORIGIN")
   endif()
   target_include_directories(${target} ${scope}
     $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>

@@ -1,0 +1,55 @@
+#include "Platform/Core/Presentation/Configuration/ConfigurationGroupSupport.h"
+
+#include "SignalRecorder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace
+{
+using namespace Quarvane;
+using Testing::SignalRecorder;
+
+class Speeds : public ConfigurationObject
+{
+public:
+    Speeds() : ConfigurationObject("Speeds", "", 0, 63)
+    {
+        addConfigurationValue(new ConfigurationValue<int>("Speed", "", 50, 0, 0, 63));
+        addConfigurationValue(new ConfigurationValue<std::string>("Name", "", "", 1, 0, 63));
+    }
+    void setSpeed(int speed)
+    {
+        GroupSupport::setAndNotify(*this, "Speed", speed, m_speedChanged, [](int v) { return std::clamp(v, 1, 100); });
+    }
+    Signals::Signal<void(int)> m_speedChanged;
+};
+
+TEST(GroupSupport, SetterComparesBeforeClampingStoresTheClampedValueAndEmitsIt)
+{
+    Speeds group;
+    SignalRecorder<int> recorder(group.m_speedChanged);
+    group.setSpeed(50);
+    group.setSpeed(500);
+    group.setSpeed(500);  // differs from the stored 100 before clamping: stored and emitted again
+    group.setSpeed(-3);
+    EXPECT_EQ(recorder.calls, (std::vector<std::tuple<int>>{{100}, {100}, {1}}));
+}
+
+TEST(GroupSupport, TypedLookupOfAMissingOrMistypedValueIsAProgrammingError)
+{
+    Speeds group;
+    EXPECT_THROW(GroupSupport::valueOf<int>(group, "Nope"), std::logic_error);
+    EXPECT_THROW(GroupSupport::valueOf<double>(group, "Speed"), std::bad_cast);
+}
+
+TEST(GroupSupport, HiddenValuesAreNeverVisible)
+{
+    Speeds group;
+    EXPECT_TRUE(GroupSupport::isVisible(group, "Speed"));
+    EXPECT_FALSE(GroupSupport::isVisible(group, "Name"));
+    EXPECT_FALSE(GroupSupport::isVisible(group, "Nope"));
+}
+
+}  // namespace

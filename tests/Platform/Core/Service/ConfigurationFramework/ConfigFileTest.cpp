@@ -1,0 +1,237 @@
+#include "SampleObjects.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QtCore/QDir>
+#include <QtCore/QFileInfo>
+
+#include <sys/resource.h>
+
+#include <csignal>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace
+{
+using namespace Quarvane;
+using namespace Quarvane::Testing;
+using ::testing::HasSubstr;
+using ::testing::MatchesRegex;
+
+SampleGroup roundTrip(const SampleGroup& written)
+{
+    ConfigWriter writer;
+    writer.putClassContents(written.getName(), written.getName(), written, "");
+    ConfigReader reader = ConfigReader::fromXml(writer.toXml());
+    EXPECT_TRUE(reader.isValid()) << reader.errorString();
+    SampleGroup read;
+    EXPECT_TRUE(reader.readConfigurationObject(written.getName(), read));
+    return read;
+}
+
+TEST(ConfigFile, EveryTypeRoundTrips)
+{
+    SampleGroup written;
+    written.value<int>("Count").setValue(std::numeric_limits<int>::min());
+    written.value<unsigned int>("Mask").setValue(std::numeric_limits<unsigned int>::max());
+    written.value<bool>("Enabled").setValue(true);
+    written.value<double>("Factor").setValue(0.1 + 0.2);
+    written.value<std::string>("Path").setValue("  <D:\\Präss & \"Co\">  ");
+
+    SampleGroup read = roundTrip(written);
+    EXPECT_EQ(read.value<int>("Count").getValue(), std::numeric_limits<int>::min());
+    EXPECT_EQ(read.value<unsigned int>("Mask").getValue(), std::numeric_limits<unsigned int>::max());
+    EXPECT_TRUE(read.value<bool>("Enabled").getValue());
+    const double factor = read.value<double>("Factor").getValue();
+    const double expected = 0.1 + 0.2;
+    EXPECT_EQ(std::memcmp(&factor, &expected, sizeof factor), 0);
+    EXPECT_EQ(read.value<std::string>("Path").getValue(), "  <D:\\Präss & \"Co\">  ");
+}
+
+TEST(ConfigFile, StringsThatXmlCannotCarryComeBackWhole)
+{
+    const std::string samples[] = {"line\r\nbreak", std::string("nul\0inside", 10), "bell\a", "\xff\xfe not utf-8",
+                                   "tab\tand\nnewline", ""};
+    for (const std::string& sample : samples)
+    {
+        SampleGroup written;
+        written.value<std::string>("Path").setValue(sample);
+        EXPECT_EQ(roundTrip(written).value<std::string>("Path").getValue(), sample);
+    }
+}
+
+TEST(ConfigFile, NestedObjectsRoundTripWithTheirLocks)
+{
+    SamplePalette written;
+    written.color("Background").r = 0.25f;
+    written.color("Highlight").setEditable(false);
+    ConfigWriter writer;
+    writer.putClassContents("SamplePalette", "SamplePalette", written, "");
+    const std::string xml = writer.toXml();
+    EXPECT_THAT(xml, HasSubstr("<object class=\"SampleColor\" name=\"Highlight\" editable=\"false\">"));
+
+    ConfigReader reader = ConfigReader::fromXml(xml);
+    SamplePalette read;
+    ASSERT_TRUE(reader.readConfigurationObject("SamplePalette", read));
+    EXPECT_EQ(read.color("Background").r, 0.25f);
+    EXPECT_EQ(read.color("Background").g, 0.2f);
+    EXPECT_FALSE(read.color("Highlight").isEditable());
+}
+
+TEST(ConfigFile, MissingObjectIsReportedAndNothingChanges)
+{
+    ConfigReader reader = ConfigReader::fromXml(configurationXml("<object name=\"Other\"/>\n"));
+    SampleGroup group;
+    EXPECT_FALSE(reader.readConfigurationObject("SampleGroup", group));
+    EXPECT_EQ(group.value<int>("Count").getValue(), 5);
+}
+
+TEST(ConfigFile, BadTextKeepsTheValueAndWarnsWithObjectAndKey)
+{
+    ConfigReader reader = ConfigReader::fromXml(
+        configurationXml("<object name=\"SampleGroup\">\n"
+                         "  <value key=\"Count\" type=\"int\">12x</value>\n"
+                         "  <value key=\"Mask\" type=\"uint\">-1</value>\n"
+                         "  <value key=\"Factor\" type=\"int\">3</value>\n"
+                         "  <value key=\"Enabled\" type=\"bool\">true</value>\n"
+                         "</object>\n"),
+        ConfigReader::Origin::SystemFile, "site.xml");
+    SampleGroup group;
+    group.value<int>("Count").setValue(8);
+    reader.readConfigurationObject("SampleGroup", group);
+    EXPECT_EQ(group.value<int>("Count").getValue(), 8);
+    EXPECT_EQ(group.value<unsigned int>("Mask").getValue(), 7u);
+    EXPECT_EQ(group.value<double>("Factor").getValue(), 0.5);
+    EXPECT_TRUE(group.value<bool>("Enabled").getValue());
+    const std::vector<std::string> warnings = reader.warnings();
+    ASSERT_EQ(warnings.size(), 3u);
+    EXPECT_THAT(warnings[0], MatchesRegex("site\\.xml:4:[0-9]+: SampleGroup/Count: \"12x\" is not a valid int; "
+                                          "the value stays 8"));
+    EXPECT_THAT(warnings[1], HasSubstr("SampleGroup/Mask"));
+    EXPECT_THAT(warnings[2], HasSubstr("SampleGroup/Factor: stored as int, expected double"));
+}
+
+// Each file is refused as a whole, with the place of the fault, and applies nothing.
+TEST(ConfigFile, BadFilesAreRejectedWholeWithFileLineAndColumn)
+{
+    const std::string goodValue = "<object name=\"SampleGroup\"><value key=\"Count\" type=\"int\">9</value></object>";
+    struct Case
+    {
+        const char* what;
+        std::string text;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"not XML", "this is not a configuration", ""},
+        {"empty", "", "Premature end"},
+        {"truncated", configurationXml(goodValue).substr(0, 120), "Premature end"},
+        {"unclosed element", configurationXml(goodValue + "<object name=\"X\">"), ""},
+        {"another root", "<Settings>" + goodValue + "</Settings>", "root element is <Settings>"},
+        {"document type", "<!DOCTYPE QuarvaneConfiguration>" + configurationXml(goodValue), "document type"},
+        {"entity declaration",
+         "<!DOCTYPE QuarvaneConfiguration [<!ENTITY big \"xxxxxxxx\">]>" + configurationXml(goodValue),
+         "document type"},
+        {"undeclared entity", configurationXml("<object name=\"SampleGroup\"><value key=\"Path\" "
+                                               "type=\"string\">&big;</value></object>"),
+         ""},
+        {"repeated key",
+         configurationXml("<object name=\"SampleGroup\"><value key=\"Count\" type=\"int\">9</value>\n"
+                          "<value key=\"Count\" type=\"int\">10</value></object>"),
+         "the key \"Count\" appears twice"},
+        {"repeated object", configurationXml(goodValue + goodValue), "the object \"SampleGroup\" appears twice"},
+        {"unknown element", configurationXml(goodValue + "<setting/>"), "unknown element <setting>"},
+        {"value without type", configurationXml("<object name=\"A\"><value key=\"Count\">9</value></object>"),
+         "no type attribute"},
+        {"bad editable", configurationXml("<object name=\"A\" editable=\"no\"/>"), "editable must be"},
+        {"bad base64",
+         configurationXml("<object name=\"A\"><value key=\"P\" type=\"string\" encoding=\"base64\">*</value></object>"),
+         "not valid base64"},
+        {"newer format", "<QuarvaneConfiguration version=\"2\"/>", "format version 2"},
+        {"stray text", configurationXml("<object name=\"A\">words</object>"), "unexpected text"},
+    };
+    for (const Case& c : cases)
+    {
+        ConfigReader reader = ConfigReader::fromXml(c.text, ConfigReader::Origin::SystemFile, "user.xml");
+        EXPECT_FALSE(reader.isValid()) << c.what;
+        EXPECT_THAT(reader.errorString(), MatchesRegex("user\\.xml:[0-9]+:[0-9]+: .+")) << c.what;
+        EXPECT_THAT(reader.errorString(), HasSubstr(c.message)) << c.what;
+        SampleGroup group;
+        EXPECT_FALSE(reader.readConfigurationObject("SampleGroup", group)) << c.what;
+        EXPECT_EQ(group.value<int>("Count").getValue(), 5) << c.what;
+    }
+}
+
+TEST(ConfigFile, ErrorNamesTheLineOfTheFault)
+{
+    ConfigReader reader = ConfigReader::fromXml(configurationXml("<object name=\"A\">\n"
+                                                                 "  <value key=\"K\" type=\"int\">1</value>\n"
+                                                                 "  <value key=\"K\" type=\"int\">2</value>\n"
+                                                                 "</object>\n"),
+                                                ConfigReader::Origin::SystemFile, "f.xml");
+    EXPECT_THAT(reader.errorString(), MatchesRegex("f\\.xml:5:[0-9]+: the key \"K\" appears twice"));
+}
+
+TEST(ConfigFile, UnreadableOrMissingFileGivesAnInvalidReader)
+{
+    ConfigReader reader = ConfigReader::fromFile("/nonexistent/folder/config.xml");
+    EXPECT_FALSE(reader.isValid());
+    EXPECT_THAT(reader.errorString(), HasSubstr("/nonexistent/folder/config.xml"));
+}
+
+TEST(ConfigFile, WriteToFileIsOwnerOnlyAndReadsBack)
+{
+    QTemporaryDir dir;
+    SampleGroup group;
+    group.value<int>("Count").setValue(77);
+    ConfigWriter writer;
+    writer.putClassContents("SampleGroup", "SampleGroup", group, "");
+    const std::string path = dir.filePath("nested/folder/user.xml").toStdString();
+    std::string error;
+    ASSERT_TRUE(writer.writeToFile(path, &error)) << error;
+    EXPECT_EQ(fileMode(path), 0600);
+    SampleGroup read;
+    ASSERT_TRUE(ConfigReader::fromFile(path).readConfigurationObject("SampleGroup", read));
+    EXPECT_EQ(read.value<int>("Count").getValue(), 77);
+}
+
+// The write fails half-way (the process may not grow a file past 1 KiB): the old file must stay
+// as it was, which a write in place could not promise.
+TEST(ConfigFile, FailedWriteReportsAndLeavesTheOldFileWhole)
+{
+    QTemporaryDir dir;
+    const std::string path = writeFile(dir, "user.xml", "old content");
+    ConfigWriter writer;
+    writer.putValue("Path", std::string(64 * 1024, 'x'), "");
+
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    std::string error;
+    const bool written = writer.writeToFile(path, &error);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(written);
+    EXPECT_THAT(error, HasSubstr("cannot write " + path));
+    EXPECT_EQ(readFile(path), "old content");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"user.xml"});
+}
+
+TEST(ConfigFile, WritingIntoAFolderThatIsAFileFails)
+{
+    QTemporaryDir dir;
+    const std::string blocker = writeFile(dir, "blocker", "x");
+    ConfigWriter writer;
+    std::string error;
+    EXPECT_FALSE(writer.writeToFile(blocker + "/user.xml", &error));
+    EXPECT_THAT(error, HasSubstr("cannot write"));
+    EXPECT_EQ(readFile(blocker), "x");
+}
+
+}  // namespace

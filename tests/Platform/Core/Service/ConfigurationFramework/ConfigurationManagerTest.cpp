@@ -1,0 +1,259 @@
+#include "Platform/Core/Service/ConfigurationFramework/ConfigurationManager.h"
+
+#include "SampleObjects.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QtCore/QDir>
+
+namespace
+{
+using namespace Quarvane;
+using namespace Quarvane::Testing;
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+class ConfigurationManagerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        manager.addConfigurationObject(group, "SampleGroup");
+        manager.addConfigurationObject(palette, "SamplePalette");
+        userFile = dir.filePath("user.xml").toStdString();
+    }
+
+    std::string file(const std::string& name, const std::string& objects)
+    {
+        return writeFile(dir, name, configurationXml(objects));
+    }
+
+    std::string save()
+    {
+        std::string error;
+        EXPECT_TRUE(manager.saveUserConfiguration(userFile, &error)) << error;
+        return readFile(userFile);
+    }
+
+    QTemporaryDir dir;
+    ConfigurationManager manager;
+    std::shared_ptr<SampleGroup> group = std::make_shared<SampleGroup>();
+    std::shared_ptr<SamplePalette> palette = std::make_shared<SamplePalette>();
+    std::string userFile;
+};
+
+TEST_F(ConfigurationManagerTest, RegistersEachNameOnce)
+{
+    EXPECT_FALSE(manager.addConfigurationObject(std::make_shared<SampleGroup>(), "SampleGroup"));
+    EXPECT_FALSE(manager.addConfigurationObject(nullptr, "Nothing"));
+    EXPECT_EQ(manager.getConfigurationObject("SampleGroup"), group.get());
+    EXPECT_EQ(manager.getConfigurationObject("Nothing"), nullptr);
+    EXPECT_EQ(manager.getConfigurationObjectNames(), (std::vector<std::string>{"SampleGroup", "SamplePalette"}));
+}
+
+TEST_F(ConfigurationManagerTest, UserFileOverridesSystemFilesWhichApplyInOrder)
+{
+    const std::string site = file("site.xml", "<object name=\"SampleGroup\">"
+                                              "<value key=\"Count\" type=\"int\">10</value>"
+                                              "<value key=\"Factor\" type=\"double\">1.5</value></object>");
+    const std::string department = file("dept.xml", "<object name=\"SampleGroup\">"
+                                                    "<value key=\"Count\" type=\"int\">20</value></object>");
+    file("user.xml", "<object name=\"SampleGroup\"><value key=\"Factor\" type=\"double\">2.5</value></object>");
+
+    const ConfigurationLoadResult result = manager.loadConfiguration({site, department}, userFile);
+    EXPECT_TRUE(result.isClean());
+    EXPECT_EQ(group->value<int>("Count").getValue(), 20);
+    EXPECT_EQ(group->value<double>("Factor").getValue(), 2.5);
+    EXPECT_EQ(group->loads, 3);
+    EXPECT_EQ(group->emissions, 1);
+}
+
+TEST_F(ConfigurationManagerTest, SystemFileLocksValuesObjectsAndGroups)
+{
+    const std::string site = file("site.xml",
+                                  "<object name=\"SampleGroup\">"
+                                  "<value key=\"Count\" type=\"int\" editable=\"false\">10</value></object>"
+                                  "<object name=\"SamplePalette\" editable=\"false\">"
+                                  "<value key=\"Version\" type=\"int\">3</value></object>");
+    file("user.xml", "<object name=\"SampleGroup\">"
+                     "<value key=\"Count\" type=\"int\">99</value><value key=\"Mask\" type=\"uint\">1</value></object>"
+                     "<object name=\"SamplePalette\"><value key=\"Version\" type=\"int\">4</value>"
+                     "<object class=\"SampleColor\" name=\"Background\"><value key=\"r\" type=\"float\">1</value>"
+                     "<value key=\"g\" type=\"float\">1</value><value key=\"b\" type=\"float\">1</value></object>"
+                     "</object>");
+
+    manager.loadConfiguration({site}, userFile);
+    EXPECT_EQ(group->value<int>("Count").getValue(), 10);
+    EXPECT_FALSE(group->value<int>("Count").isEditable());
+    EXPECT_EQ(group->value<unsigned int>("Mask").getValue(), 1u);
+    EXPECT_FALSE(palette->isEditable());
+    EXPECT_EQ(palette->getConfigurationValue("Version")->getValueText(), "3");
+    EXPECT_EQ(palette->color("Background").r, 0.1f);
+}
+
+TEST_F(ConfigurationManagerTest, UserFileCannotLockAnything)
+{
+    file("user.xml", "<object name=\"SampleGroup\" editable=\"false\">"
+                     "<value key=\"Count\" type=\"int\" editable=\"false\">3</value></object>");
+    manager.loadConfiguration({}, userFile);
+    EXPECT_EQ(group->value<int>("Count").getValue(), 3);
+    EXPECT_TRUE(group->value<int>("Count").isEditable());
+    EXPECT_TRUE(group->isEditable());
+}
+
+TEST_F(ConfigurationManagerTest, AdministratorValuesComeFromSystemFilesOnlyAndRuntimeValuesFromNoFile)
+{
+    const std::string site = file("site.xml", "<object name=\"SampleGroup\">"
+                                              "<value key=\"Server\" type=\"string\">site-server</value>"
+                                              "<value key=\"Session\" type=\"int\">8</value></object>");
+    file("user.xml", "<object name=\"SampleGroup\"><value key=\"Server\" type=\"string\">mine</value>"
+                     "<value key=\"Session\" type=\"int\">9</value></object>");
+    manager.loadConfiguration({site}, userFile);
+    EXPECT_EQ(group->value<std::string>("Server").getValue(), "site-server");
+    EXPECT_EQ(group->value<int>("Session").getValue(), 1);
+
+    group->value<std::string>("Server").setValue("changed");
+    group->value<int>("Session").setValue(2);
+    const std::string saved = save();
+    EXPECT_THAT(saved, Not(HasSubstr(">changed<")));
+    EXPECT_THAT(saved, Not(HasSubstr(">2<")));
+}
+
+TEST_F(ConfigurationManagerTest, SavesOnlyWhatDiffersFromDefaultsWithSystemFiles)
+{
+    const std::string site = file("site.xml", "<object name=\"SampleGroup\">"
+                                              "<value key=\"Count\" type=\"int\">10</value>"
+                                              "<value key=\"Mask\" type=\"uint\" editable=\"false\">3</value></object>");
+    manager.loadConfiguration({site}, userFile);
+    EXPECT_THAT(save(), Not(HasSubstr("SampleGroup"))) << "nothing differs yet";
+
+    group->value<int>("Count").setValue(5);  // the built-in default, but not the site's value
+    group->value<bool>("Enabled").setValue(true);
+    group->value<unsigned int>("Mask").setValue(4);  // locked: never the user's to store
+    const std::string saved = save();
+    EXPECT_THAT(saved, HasSubstr("<value key=\"Count\" type=\"int\" description=\"a count\">5</value>"));
+    EXPECT_THAT(saved, HasSubstr("key=\"Enabled\""));
+    EXPECT_THAT(saved, Not(HasSubstr("key=\"Mask\"")));
+    EXPECT_THAT(saved, Not(HasSubstr("key=\"Factor\"")));
+
+    ConfigurationManager fresh;
+    auto reloaded = std::make_shared<SampleGroup>();
+    fresh.addConfigurationObject(reloaded, "SampleGroup");
+    fresh.loadConfiguration({site}, userFile);
+    EXPECT_EQ(reloaded->value<int>("Count").getValue(), 5);
+    EXPECT_TRUE(reloaded->value<bool>("Enabled").getValue());
+}
+
+TEST_F(ConfigurationManagerTest, SavedFileIsOwnerOnly)
+{
+    group->value<int>("Count").setValue(6);
+    save();
+    EXPECT_EQ(fileMode(userFile), 0600);
+}
+
+TEST_F(ConfigurationManagerTest, EntriesOfANewerReleaseSurviveLoadAndSave)
+{
+    file("user.xml", "<object name=\"FutureGroup\"><value key=\"Speed\" type=\"int\">3</value></object>"
+                     "<object name=\"SampleGroup\">"
+                     "<value key=\"Count\" type=\"int\">11</value>"
+                     "<value key=\"FutureKey\" type=\"quaternion\">1 0 0 0</value>"
+                     "<object class=\"Future\" name=\"Nested\"><value key=\"x\" type=\"int\">1</value></object>"
+                     "</object>"
+                     "<object name=\"SamplePalette\">"
+                     "<object class=\"SampleColor\" name=\"Background\"><value key=\"alpha\" type=\"float\">0.5</value>"
+                     "</object></object>");
+    manager.loadConfiguration({}, userFile);
+    EXPECT_EQ(group->value<int>("Count").getValue(), 11);
+
+    group->value<int>("Count").setValue(12);
+    const std::string saved = save();
+    EXPECT_THAT(saved, HasSubstr("<object name=\"FutureGroup\">"));
+    EXPECT_THAT(saved, HasSubstr("<value key=\"Speed\" type=\"int\">3</value>"));
+    EXPECT_THAT(saved, HasSubstr("<value key=\"FutureKey\" type=\"quaternion\">1 0 0 0</value>"));
+    EXPECT_THAT(saved, HasSubstr("<object class=\"Future\" name=\"Nested\">"));
+    EXPECT_THAT(saved, HasSubstr("<value key=\"alpha\" type=\"float\">0.5</value>"));
+    EXPECT_THAT(saved, HasSubstr(">12</value>"));
+    EXPECT_THAT(saved, Not(HasSubstr(">11</value>")));
+
+    ConfigReader again = ConfigReader::fromFile(userFile);
+    EXPECT_TRUE(again.isValid()) << again.errorString();
+}
+
+TEST_F(ConfigurationManagerTest, ValueSetBackToItsDefaultLeavesTheFile)
+{
+    file("user.xml", "<object name=\"SampleGroup\"><value key=\"Count\" type=\"int\">11</value></object>");
+    manager.loadConfiguration({}, userFile);
+    group->value<int>("Count").setValue(5);
+    EXPECT_THAT(save(), Not(HasSubstr("Count")));
+}
+
+TEST_F(ConfigurationManagerTest, UnreadableUserFileIsReportedAppliesNothingAndIsKeptAside)
+{
+    file("user.xml", "<object name=\"SampleGroup\"><value key=\"Count\" type=\"int\">11</value>");
+    const ConfigurationLoadResult result = manager.loadConfiguration({}, userFile);
+    ASSERT_EQ(result.errors.size(), 1u);
+    EXPECT_THAT(result.errors[0], HasSubstr(userFile + ":"));
+    EXPECT_EQ(group->value<int>("Count").getValue(), 5);
+
+    group->value<int>("Count").setValue(6);
+    save();
+    const QStringList aside = QDir(dir.path()).entryList({"user.xml.unreadable-*"}, QDir::Files);
+    ASSERT_EQ(aside.size(), 1);
+    EXPECT_THAT(readFile(dir.filePath(aside[0]).toStdString()), HasSubstr(">11</value>"));
+    EXPECT_THAT(readFile(userFile), HasSubstr(">6</value>"));
+}
+
+TEST_F(ConfigurationManagerTest, BrokenSystemFileIsSkippedButTheOthersApply)
+{
+    const std::string broken = writeFile(dir, "broken.xml", "<QuarvaneConfiguration>");
+    const std::string site = file("site.xml", "<object name=\"SampleGroup\"><value key=\"Count\" type=\"int\">10</value>"
+                                              "</object>");
+    const ConfigurationLoadResult result =
+        manager.loadConfiguration({broken, site, dir.filePath("absent.xml").toStdString()}, userFile);
+    ASSERT_EQ(result.errors.size(), 1u);
+    EXPECT_THAT(result.errors[0], HasSubstr("broken.xml:"));
+    ASSERT_EQ(result.warnings.size(), 1u);
+    EXPECT_THAT(result.warnings[0], HasSubstr("absent.xml"));
+    EXPECT_EQ(group->value<int>("Count").getValue(), 10);
+}
+
+TEST_F(ConfigurationManagerTest, LoadReportsValueWarningsAndGroupMessages)
+{
+    class WarningGroup : public SampleGroup
+    {
+    public:
+        WarningGroup() : SampleGroup("WarningGroup") {}
+        void loadContent(ConfigReader& reader) override
+        {
+            SampleGroup::loadContent(reader);
+            addUserWarningMessage("old entry found");
+        }
+    };
+    auto warning = std::make_shared<WarningGroup>();
+    manager.addConfigurationObject(warning, "WarningGroup");
+    file("user.xml", "<object name=\"SampleGroup\"><value key=\"Count\" type=\"int\">lots</value></object>"
+                     "<object name=\"WarningGroup\"/>");
+    ConfigurationLoadResult result = manager.loadConfiguration({}, userFile);
+    EXPECT_THAT(result.warnings, ::testing::ElementsAre(HasSubstr("SampleGroup/Count"), "old entry found"));
+    result = manager.loadConfiguration({}, userFile);
+    EXPECT_EQ(result.warnings.size(), 2u) << "messages of an earlier load are not repeated";
+}
+
+TEST_F(ConfigurationManagerTest, ObjectRegisteredAfterTheLoadStillGetsTheFiles)
+{
+    const std::string site = file("site.xml", "<object name=\"Latecomer\">"
+                                              "<value key=\"Count\" type=\"int\" editable=\"false\">30</value></object>");
+    file("user.xml", "<object name=\"Latecomer\"><value key=\"Factor\" type=\"double\">4</value></object>");
+    manager.loadConfiguration({site}, userFile);
+
+    auto late = std::make_shared<SampleGroup>("Latecomer");
+    manager.addConfigurationObject(late, "Latecomer");
+    EXPECT_EQ(late->value<int>("Count").getValue(), 30);
+    EXPECT_FALSE(late->value<int>("Count").isEditable());
+    EXPECT_EQ(late->value<double>("Factor").getValue(), 4.0);
+    EXPECT_EQ(late->emissions, 1);
+}
+
+}  // namespace
