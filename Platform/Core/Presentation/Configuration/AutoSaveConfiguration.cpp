@@ -41,10 +41,12 @@ int AutoSaveConfiguration::getAutoSaveIntervalInMinutes() const { return get<int
 
 void AutoSaveConfiguration::setAutoSaveOptions(int option, int intervalInMinutes)
 {
-    if (getAutoSaveOption() == option && getAutoSaveIntervalInMinutes() == intervalInMinutes)
+    ConfigurationValue<int>& storedOption = valueOf<int>(*this, s_autoSaveOptionTag);
+    ConfigurationValue<int>& storedInterval = valueOf<int>(*this, s_autoSaveIntervalTag);
+    if (storedOption.getValue() == option && storedInterval.getValue() == intervalInMinutes)
         return;
-    valueOf<int>(*this, s_autoSaveOptionTag).setValue(option);
-    valueOf<int>(*this, s_autoSaveIntervalTag).setValue(intervalInMinutes);
+    storedOption.setValue(option);
+    storedInterval.setValue(intervalInMinutes);
     m_autoSaveOptionsChangedSignal(intervalInMinutes, option);
 }
 

@@ -73,13 +73,18 @@ struct Unclamped
 // is made before clamping, so a request that clamps to the current value is still stored.
 // Returns whether anything was stored.
 template <class T, class Clamp = Unclamped>
-bool storeIfChanged(ConfigurationObject& group, const std::string& key, const T& requested, Clamp clamp = {})
+bool storeIfChanged(ConfigurationValue<T>& value, const T& requested, Clamp clamp = {})
 {
-    ConfigurationValue<T>& value = valueOf<T>(group, key);
     if (value.getValue() == requested)
         return false;
     value.setValue(clamp(requested));
     return true;
+}
+
+template <class T, class Clamp = Unclamped>
+bool storeIfChanged(ConfigurationObject& group, const std::string& key, const T& requested, Clamp clamp = {})
+{
+    return storeIfChanged(valueOf<T>(group, key), requested, clamp);
 }
 
 // The common setter: compare, store (clamped), emit the stored value.
@@ -87,8 +92,9 @@ template <class T, class Clamp = Unclamped>
 void setAndNotify(ConfigurationObject& group, const std::string& key, const T& requested,
                   Signals::Signal<void(T)>& signal, Clamp clamp = {})
 {
-    if (storeIfChanged(group, key, requested, clamp))
-        signal(get<T>(group, key));
+    ConfigurationValue<T>& value = valueOf<T>(group, key);
+    if (storeIfChanged(value, requested, clamp))
+        signal(value.getValue());
 }
 
 // Whether a value differs between two instances of a group (as copyFrom needs to know before

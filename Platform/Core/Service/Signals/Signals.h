@@ -65,7 +65,12 @@ public:
         return Connection(m_implementation.connect(slot, where));
     }
 
-    void operator()(Args... args) const { m_implementation(std::forward<Args>(args)...); }
+    void operator()(Args... args) const
+    {
+        // Most signals have no observer most of the time; skip the invocation machinery then.
+        if (!m_implementation.empty())
+            m_implementation(std::forward<Args>(args)...);
+    }
 
     std::size_t numberOfSlots() const { return m_implementation.num_slots(); }
     bool empty() const { return m_implementation.empty(); }

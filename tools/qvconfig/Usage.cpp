@@ -1,0 +1,106 @@
+#include "tools/qvconfig/Usage.h"
+
+#include "tools/qvconfig/ExitStatus.h"
+
+#include "Platform/Core/Service/BuildInformation/BuildInformation.h"
+
+#include <ostream>
+
+namespace Quarvane
+{
+namespace QvConfig
+{
+namespace
+{
+// The single products by name, from the library, so the help never lists a stale set.
+std::string productNames()
+{
+    std::string names;
+    for (ProductType product = 1; product <= Products::All; product <<= 1)
+        names += (names.empty() ? "" : ", ") + BuildInformation::productName(product);
+    return names;
+}
+
+const char* const s_exitStatus = "Exit status: 0 success, 1 failure, 2 wrong command line.\n";
+}  // namespace
+
+std::string toolUsage()
+{
+    return std::string("Usage: qvconfig COMMAND [OPTIONS]\n"
+                       "\n"
+                       "Shows the presentation configuration and checks configuration files.\n"
+                       "\n"
+                       "Commands:\n"
+                       "  show [GROUP]  the configuration groups and their values\n"
+                       "  check FILE    whether a configuration file loads cleanly\n"
+                       "\n"
+                       "Options:\n"
+                       "  -h, --help    this help; \"qvconfig COMMAND --help\" explains a command\n"
+                       "\n") +
+           s_exitStatus;
+}
+
+std::string showUsage()
+{
+    return "Usage: qvconfig show [GROUP] [--system FILE]... [--user FILE] [--product PRODUCT]\n"
+           "                     [--format text|json]\n"
+           "\n"
+           "Shows every configuration group, or only GROUP, with each value's type, current value,\n"
+           "default, whether a user may change it (EDITABLE: neither the value nor its group is\n"
+           "locked) and whether the settings dialog of the running product shows it (VISIBLE).\n"
+           "Without configuration files the built-in defaults are shown.\n"
+           "\n"
+           "Options:\n"
+           "  --system FILE      a system (site) configuration file; repeat it for several, which\n"
+           "                     apply in the order given and may lock values\n"
+           "  --user FILE        the user configuration file, applied after the system files\n"
+           "  --product PRODUCT  the running product, as a number 1..63 or a name:\n"
+           "                     " +
+           productNames() +
+           ";\n"
+           "                     without it, the one QUARVANE_PRODUCT names, else the default\n"
+           "  --format FORMAT    text (the default) or json\n"
+           "  -h, --help         this help\n"
+           "\n"
+           "JSON output: {\"product\": NAME, \"groups\": [OBJECT...]}, where OBJECT is\n"
+           "{\"name\", \"editable\", \"values\": [VALUE...], \"objects\": [OBJECT...]} and VALUE is\n"
+           "{\"key\", \"type\", \"value\", \"default\", \"editable\", \"visible\", \"description\"}.\n"
+           "\"value\" and \"default\" are always JSON strings holding the text the configuration file\n"
+           "stores, numbers and booleans included; \"editable\" and \"visible\" are JSON booleans.\n"
+           "\n"
+           "Problems with the files are reported on stderr. A file that cannot be read makes the\n"
+           "exit status 1, but the values are still shown; an unknown GROUP is a failure too.\n"
+           "\n" +
+           s_exitStatus;
+}
+
+std::string checkUsage()
+{
+    return "Usage: qvconfig check FILE\n"
+           "\n"
+           "Reads FILE as a system configuration file and loads each group it holds into a fresh\n"
+           "instance, as the application would. Reports:\n"
+           "  warning:  values whose text is not a value of their type, or that are stored with\n"
+           "            another type, and messages of the groups themselves\n"
+           "  repaired: values the group corrected while loading, with the stored and the\n"
+           "            corrected value\n"
+           "  unknown object NAME: objects no group of this release knows; the application keeps\n"
+           "            them as they are, so they are not a fault\n"
+           "\n"
+           "Options:\n"
+           "  -h, --help  this help\n"
+           "\n"
+           "Exit status: 0 when FILE is clean, 1 when it cannot be read or has warnings or repairs,\n"
+           "2 wrong command line.\n";
+}
+
+int usageError(std::ostream& err, const std::string& command, const std::string& message)
+{
+    const std::string helpCommand = command.empty() ? "qvconfig --help" : "qvconfig " + command + " --help";
+    err << "qvconfig: " << message << "\n"
+        << "Try '" << helpCommand << "'.\n";
+    return ExitUsage;
+}
+
+}  // namespace QvConfig
+}  // namespace Quarvane

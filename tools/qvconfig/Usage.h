@@ -1,0 +1,20 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+namespace Quarvane
+{
+namespace QvConfig
+{
+
+std::string toolUsage();
+std::string showUsage();
+std::string checkUsage();
+
+// Reports a wrong command line on `err` with a pointer to the help of `command` (empty for the
+// tool itself) and returns ExitUsage.
+int usageError(std::ostream& err, const std::string& command, const std::string& message);
+
+}  // namespace QvConfig
+}  // namespace Quarvane
