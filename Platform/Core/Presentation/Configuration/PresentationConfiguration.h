@@ -11,6 +11,7 @@
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationObject.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationValue.h"
 #include "Platform/Core/Service/Signals/Signals.h"
+#include "Platform/Core/Service/Translation/Translator.h"
 
 #include "Platform/Core/Presentation/Configuration/AutoSaveConfiguration.h"
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroupSupport.h"
