@@ -12,6 +12,11 @@
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationValue.h"
 #include "Platform/Core/Service/Signals/Signals.h"
 #include "Platform/Core/Service/Translation/Translator.h"
+#include "Platform/Core/Service/Registry/RegistryKey.h"
+#include "Platform/Core/Service/Security/SecurityTools.h"
+#include "Platform/Core/Service/FileHandling/FileName.h"
+#include "Platform/Core/Service/FileHandling/FileUtilities.h"
+#include "Platform/Core/Service/Logging/Logging.h"
 
 #include "Platform/Core/Presentation/Configuration/AutoSaveConfiguration.h"
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroupSupport.h"
