@@ -26,14 +26,16 @@ const std::vector<AcceptedOption> s_options{
 };
 
 // Values whose loaded text differs between the group's own load and the framework's plain one:
-// the plain copy shows what the file stores, the group what it made of it.
+// the plain copy shows what the file stores, the group what it made of it. Secrets are left out:
+// a group keeps them in another form than the file (a password is stored scrambled), and their
+// text is never shown.
 void collectRepairs(const std::string& groupName, const ConfigurationObject& loaded, const ConfigurationObject& stored,
                     std::vector<std::string>& repairs)
 {
     for (const auto& value : loaded.getConfigurationValues())
     {
         const ConfigurationValueBase* storedValue = stored.getConfigurationValue(value->getName());
-        if (storedValue == nullptr || value->comapreValue(*storedValue))
+        if (value->isSecret() || storedValue == nullptr || value->comapreValue(*storedValue))
             continue;
         repairs.push_back(groupName + "/" + value->getName() + ": stored " +
                           displayValue(storedValue->getTypeName(), storedValue->getValueText()) + ", now " +

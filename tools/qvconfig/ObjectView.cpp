@@ -9,13 +9,21 @@ namespace QvConfig
 {
 namespace
 {
+const char* const s_mask = "********";
+
+// A secret shows only whether it is set, never its text.
+std::string shown(const ConfigurationValueBase& value, const std::string& text)
+{
+    return value.isSecret() && !text.empty() ? s_mask : text;
+}
+
 ValueView describeValue(const ConfigurationValueBase& value, ProductType product, bool objectEditable)
 {
     ValueView view;
     view.key = value.getName();
     view.type = value.getTypeName();
-    view.value = value.getValueText();
-    view.defaultValue = value.getDefaultValueText();
+    view.value = shown(value, value.getValueText());
+    view.defaultValue = shown(value, value.getDefaultValueText());
     view.description = value.getDescription();
     view.editable = objectEditable && value.isEditable();
     view.visible = value.getGuiVisibility() == 0 && value.belongsToBuildProduct(product);

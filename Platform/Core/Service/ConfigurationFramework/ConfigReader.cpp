@@ -115,7 +115,7 @@ int ConfigReader::readEditable(bool& editable)
 }
 
 template <class T>
-int ConfigReader::readTyped(const std::string& key, T& value, bool& editable)
+int ConfigReader::readTyped(const std::string& key, T& value, bool& editable, bool secret)
 {
     if (m_current == nullptr)
         return NotFound;
@@ -125,16 +125,18 @@ int ConfigReader::readTyped(const std::string& key, T& value, bool& editable)
     node->visited = true;
     editable = readsUserFile() || node->editable;
     const char* expectedType = ConfigValueText::typeName<T>();
+    const std::string kept = secret ? std::string("as it was") : ConfigValueText::format(value);
     if (node->type != expectedType)
     {
         m_warnings->push_back(describeCurrentPlace(*node) + key + ": stored as " + node->type + ", expected " +
-                              expectedType + "; the value stays " + ConfigValueText::format(value));
+                              expectedType + "; the value stays " + kept);
         return Invalid;
     }
     if (!ConfigValueText::parse(node->text, value))
     {
-        m_warnings->push_back(describeCurrentPlace(*node) + key + ": \"" + node->text + "\" is not a valid " +
-                              expectedType + "; the value stays " + ConfigValueText::format(value));
+        const std::string stored = secret ? std::string("the stored text") : "\"" + node->text + "\"";
+        m_warnings->push_back(describeCurrentPlace(*node) + key + ": " + stored + " is not a valid " + expectedType +
+                              "; the value stays " + kept);
         return Invalid;
     }
     return Found;
@@ -176,6 +178,10 @@ int ConfigReader::readValue(const std::string& key, float& value, bool& editable
 int ConfigReader::readValue(const std::string& key, std::string& value, bool& editable)
 {
     return readTyped(key, value, editable);
+}
+int ConfigReader::readSecretValue(const std::string& key, std::string& value, bool& editable)
+{
+    return readTyped(key, value, editable, true);
 }
 
 std::vector<std::string> ConfigReader::getObjectNames() const

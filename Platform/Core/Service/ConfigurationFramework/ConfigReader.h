@@ -64,6 +64,8 @@ public:
     int readValue(const std::string& key, double& value, bool& editable);
     int readValue(const std::string& key, float& value, bool& editable);
     int readValue(const std::string& key, std::string& value, bool& editable);
+    // The same for a secret value: a warning about it never shows the value it keeps.
+    int readSecretValue(const std::string& key, std::string& value, bool& editable);
 
     // Whether the object being read comes from a user file.
     bool readsUserFile() const;
@@ -84,7 +86,7 @@ private:
     };
 
     template <class T>
-    int readTyped(const std::string& key, T& value, bool& editable);
+    int readTyped(const std::string& key, T& value, bool& editable, bool secret = false);
     bool readInto(const Layer& layer, const ConfigNode& node, ConfigurationObject& object);
     std::string describeCurrentPlace(const ConfigNode& node) const;
 

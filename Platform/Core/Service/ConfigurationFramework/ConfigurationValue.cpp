@@ -5,6 +5,7 @@
 #include "Platform/Core/Service/ConfigurationFramework/ConfigWriter.h"
 
 #include <cstring>
+#include <type_traits>
 
 namespace Quarvane
 {
@@ -22,6 +23,15 @@ template <>
 bool sameValue<double>(const double& a, const double& b)
 {
     return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+template <class T>
+int readStored(ConfigReader& reader, const ConfigurationValue<T>& value, T& stored, bool& editable)
+{
+    if constexpr (std::is_same_v<T, std::string>)
+        if (value.isSecret())
+            return reader.readSecretValue(value.getName(), stored, editable);
+    return reader.readValue(value.getName(), stored, editable);
 }
 }  // namespace
 
@@ -56,7 +66,7 @@ void ConfigurationValue<T>::loadContent(ConfigReader& reader)
         return;
     T stored = m_value;
     bool editable = true;
-    const int status = reader.readValue(getName(), stored, editable);
+    const int status = readStored(reader, *this, stored, editable);
     if (status == ConfigReader::Found)
         m_value = stored;
     if (status != ConfigReader::NotFound)

@@ -38,6 +38,10 @@ public:
     const std::string& getDescription() const { return m_description; }
     GuiVisibility getGuiVisibility() const { return m_guiVisibility; }
 
+    // A secret (a password) is never shown as text: tools mask it and load warnings leave it out.
+    bool isSecret() const { return m_secret; }
+    void setSecret(bool secret) { m_secret = secret; }
+
     // Whether a reader of the given kind may set this value: run-time values are never read,
     // administrator values only from system files, and a locked value not at all.
     bool acceptsStoredValue(bool fromUserFile) const;
@@ -49,6 +53,7 @@ protected:
 private:
     std::string m_description;
     GuiVisibility m_guiVisibility;
+    bool m_secret = false;
 };
 
 // A typed setting: int, unsigned int, bool, double or std::string.
