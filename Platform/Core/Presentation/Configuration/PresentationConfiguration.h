@@ -21,3 +21,4 @@
 #include "Platform/Core/Presentation/Configuration/AutoSaveConfiguration.h"
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroupSupport.h"
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroups.h"
+#include "Platform/Core/Presentation/Configuration/FindApplicationHelper.h"
