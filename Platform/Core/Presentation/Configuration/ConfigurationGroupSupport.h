@@ -97,6 +97,16 @@ void setAndNotify(ConfigurationObject& group, const std::string& key, const T& r
         signal(value.getValue());
 }
 
+// The common setter for a value whose signal carries no argument (observers read the value
+// back, or one signal stands for several values).
+template <class T, class Clamp = Unclamped>
+void setAndNotify(ConfigurationObject& group, const std::string& key, const T& requested,
+                  Signals::Signal<void()>& signal, Clamp clamp = {})
+{
+    if (storeIfChanged(group, key, requested, clamp))
+        signal();
+}
+
 // Whether a value differs between two instances of a group (as copyFrom needs to know before
 // it copies).
 inline bool differs(const ConfigurationObject& group, const ConfigurationObject& other, const std::string& key)

@@ -22,3 +22,4 @@
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroupSupport.h"
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroups.h"
 #include "Platform/Core/Presentation/Configuration/FindApplicationHelper.h"
+#include "Platform/Core/Presentation/Configuration/MiscellaneousConfiguration.h"
