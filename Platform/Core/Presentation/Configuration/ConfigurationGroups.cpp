@@ -2,6 +2,7 @@
 
 #include "Platform/Core/Presentation/Configuration/AutoSaveConfiguration.h"
 #include "Platform/Core/Presentation/Configuration/MiscellaneousConfiguration.h"
+#include "Platform/Core/Presentation/Configuration/StandardFilesConfiguration.h"
 
 #include <functional>
 
@@ -15,6 +16,7 @@ ConfigurationObject* registeredGroups(std::size_t index)
     static const std::function<ConfigurationObject*()> groups[] = {
         [] { return AutoSaveConfiguration::getRegisteredInstance(); },
         [] { return MiscellaneousConfiguration::getRegisteredInstance(); },
+        [] { return StandardFilesConfiguration::getRegisteredInstance(); },
     };
     return index < std::size(groups) ? groups[index]() : nullptr;
 }

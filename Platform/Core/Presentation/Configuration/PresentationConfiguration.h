@@ -23,3 +23,4 @@
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroups.h"
 #include "Platform/Core/Presentation/Configuration/FindApplicationHelper.h"
 #include "Platform/Core/Presentation/Configuration/MiscellaneousConfiguration.h"
+#include "Platform/Core/Presentation/Configuration/StandardFilesConfiguration.h"
