@@ -154,6 +154,7 @@ public:
     bool areSolverOptionsVisble() const;
     const ConfigurationValue<bool>& getSolverOptionsVisibleConfig() const;
 
+    // The addendum profile reference: 0 shift and rotate, 1 project. Any int is stored as it is.
     int getReferenceOption() const;
     const ConfigurationValue<int>& getReferenceOptionConfig() const;
     void setReferenceOptions(int value);
@@ -189,7 +190,8 @@ public:
     const ConfigurationValue<bool>& getShowFldPointHullsConfig() const;
     void setShowFldPointHulls(bool value);
 
-    // Stores without comparing and without notifying; the group operations emit its signal.
+    // setDiscretePercentagesEnabled stores without comparing and without notifying; only the group
+    // operations emit this signal.
     bool getDiscretePercentagesEnabled() const;
     const ConfigurationValue<bool>& getDiscretePercentagesEnabledConfig() const;
     void setDiscretePercentagesEnabled(bool value);

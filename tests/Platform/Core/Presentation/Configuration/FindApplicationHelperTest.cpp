@@ -14,18 +14,14 @@ using App = FindApplicationHelper;
 using Installations = std::map<QString, QString>;
 
 // The path the finder composes for an installation folder on this machine.
-QString executableIn(const QString& location, const QString& executable)
-{
-    return location + "\\bin\\" + executable;
-}
+QString executableIn(const QString& location, const QString& executable) { return location + "\\bin\\" + executable; }
 
 TEST(FindApplicationHelper, NamesTheFourApplications)
 {
     const std::pair<int, const char*> cases[] = {{0, "Pressan"}, {1, "Jointra"}, {2, "Hollex"}, {3, "Stagix"},
                                                  {4, ""},        {5, ""},        {-1, ""}};
     for (const auto& [number, name] : cases)
-        EXPECT_EQ(App::mapQuarvaneApplicationsToName(static_cast<App::QuarvaneApplications>(number)), name)
-            << number;
+        EXPECT_EQ(App::mapQuarvaneApplicationsToName(static_cast<App::QuarvaneApplications>(number)), name) << number;
 }
 
 TEST(FindApplicationHelper, FindsAnUninstallEntryOfTheSuitesPublisherByKindAndVersion)
@@ -92,7 +88,8 @@ TEST(FindApplicationHelper, KindComesFromTheFirstApplicationTheNameContains)
     EXPECT_EQ(App::findApplicationsByType(App::Hollex), Installations{});
     EXPECT_EQ(App::findApplicationsByType(App::NoApplication),
               (Installations{{jointraPath, "Stagix for Jointra R12"}, {toolsPath, "Suite Tools R12"}}));
-    EXPECT_EQ(App::findAllInstalledApplicationNames(), (std::set<QString>{"Stagix for Jointra R12", "Suite Tools R12"}));
+    EXPECT_EQ(App::findAllInstalledApplicationNames(),
+              (std::set<QString>{"Stagix for Jointra R12", "Suite Tools R12"}));
 }
 
 TEST(FindApplicationHelper, ReadsTheSuitesOwnKeyAfterTheUninstallEntries)
