@@ -271,6 +271,13 @@ TEST(StandardFilesConfiguration, StoredPasswordsThatAreNotScrambledLoadAsWritten
         EXPECT_EQ(group.getCurrentToolingPassword(), testCase.loaded);
     }
 
+    // A file without passwords leaves them as they were, even one that looks scrambled.
+    Files untouched;
+    untouched.setCurrentCoilPricesPassword(scrambled);
+    ConfigReader::fromXml(groupXml(xmlValue("DiesetFilePath", "/d")))
+        .readConfigurationObject("StandardFilesConfiguration", untouched);
+    EXPECT_EQ(untouched.getCurrentCoilPricesPassword(), scrambled);
+
     // A value of the wrong type keeps the password, and the warning does not show it.
     Files group;
     group.setCurrentToolingPassword("hunter2");
@@ -292,7 +299,7 @@ TEST_F(StandardFilesFiles, TheLegacyItemWarnsOncePerLoadAndIsNeverWrittenBack)
     const std::string legacy = xmlValue("ProductionFilePath", "C:\\old\\press.std");
     const std::string site = write("site.xml", groupXml(legacy));
     const std::string user = write("user.xml", groupXml(legacy + xmlValue("SigmaFilePathItem", "/sigma")));
-    const std::string clean = write("clean.xml", groupXml(xmlValue("ProductionFilePath", "")));
+    const std::string clean = write("clean.xml", groupXml(xmlValue("SigmaFilePathItem", "/s")));
 
     ConfigurationManager manager;
     auto group = std::make_shared<Files>();
