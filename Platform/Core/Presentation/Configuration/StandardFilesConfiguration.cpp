@@ -40,6 +40,7 @@ boost::mutex StandardFilesConfiguration::s_registrationMutex;
 namespace
 {
 const char* const s_context = "StandardFilesConfiguration";
+// The run of 40 blanks belongs to the text: translations are looked up by it, character for character.
 const char* const s_legacyItemWarning =
     "\nYour configuration file contains an old \"ProductionFilePath\" item."
     "                                        "
