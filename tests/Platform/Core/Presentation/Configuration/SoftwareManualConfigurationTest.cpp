@@ -1,0 +1,168 @@
+#include "Platform/Core/Presentation/Configuration/SoftwareManualConfiguration.h"
+#include "Platform/Core/Presentation/Configuration/TrevoaConfiguration.h"
+
+#include "ManagedGroup.h"
+#include "SignalRecorder.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+using namespace Quarvane;
+using namespace Quarvane::Testing;
+using Manual = SoftwareManualConfiguration;
+
+TEST(SoftwareManualConfiguration, NewGroupOpensTheOnlineManualInEnglish)
+{
+    Manual group;
+    EXPECT_TRUE(group.getOnlineManualFlag());
+    EXPECT_EQ(group.getManualLanguage(), QLocale::English);
+    EXPECT_EQ(group.getManualLanguageConfig().getValue(), "English");
+}
+
+TEST(SoftwareManualConfiguration, SetterStoresTheNameAndEmitsOnceWhenEitherDiffers)
+{
+    struct Case
+    {
+        QLocale::Language language;
+        bool online;
+        std::size_t emissions;
+        const char* stored;
+    };
+    const Case cases[] = {
+        {QLocale::English, true, 0, "English"},
+        {QLocale::German, true, 1, "German"},
+        {QLocale::English, false, 1, "English"},
+        {QLocale::NorwegianBokmal, true, 1, "Norwegian Bokmal"},
+    };
+    for (const Case& c : cases)
+    {
+        Manual group;
+        SignalRecorder<> recorder(group.m_softwareManualChangedSignal);
+        group.setManualLanguage(c.language, c.online);
+        EXPECT_EQ(recorder.calls.size(), c.emissions) << c.stored;
+        EXPECT_EQ(group.getManualLanguageConfig().getValue(), c.stored);
+        EXPECT_EQ(group.getOnlineManualFlag(), c.online);
+        EXPECT_EQ(group.getManualLanguage(), c.language);
+    }
+}
+
+TEST(SoftwareManualConfiguration, CopyFromIsSilentLoadingEmitsOnce)
+{
+    Manual source;
+    source.setManualLanguage(QLocale::French, false);
+    Manual group;
+    SignalRecorder<> recorder(group.m_softwareManualChangedSignal);
+    group.copyFrom(source);
+    EXPECT_TRUE(recorder.calls.empty());
+    EXPECT_EQ(group.getManualLanguage(), QLocale::French);
+    group.emitSignalsAfterConfigLoading();
+    EXPECT_EQ(recorder.calls.size(), 1u);
+}
+
+TEST(SoftwareManualConfiguration, UnknownStoredLanguageLoadsAsTheDefaultUnlessLockedEarlier)
+{
+    struct Case
+    {
+        std::string firstFile;
+        std::string secondFile;
+        const char* stored;
+    };
+    const auto language = [](const char* name, bool locked = false) {
+        return storedObject("SoftwareManualConfiguration", storedValue("ManualLanguage", "string", name, locked));
+    };
+    const Case cases[] = {
+        {language("Klingon"), "", "English"},
+        {language("german"), "", "german"},
+        {language("Klingon", true), "", "English"},  // repaired in the very file that locks it
+        {language("French", true), language("Klingon"), "French"},
+    };
+    for (const Case& c : cases)
+    {
+        Manual group;
+        std::vector<ConfigReader> layers{ConfigReader::fromXml(configurationXml(c.firstFile))};
+        if (!c.secondFile.empty())
+            layers.push_back(ConfigReader::fromXml(configurationXml(c.secondFile)));
+        ConfigReader::layered(layers).readConfigurationObject(group.getName(), group);
+        EXPECT_EQ(group.getManualLanguageConfig().getValue(), c.stored) << c.firstFile;
+    }
+
+    Manual group;
+    group.getConfigurationValue("ManualLanguage")->setEditable(false);
+    ConfigReader::fromXml(configurationXml(language("Klingon"))).readConfigurationObject(group.getName(), group);
+    EXPECT_EQ(group.getManualLanguageConfig().getValue(), "English");
+}
+
+TEST(SoftwareManualConfiguration, UnknownLanguageReadsAsEnglish)
+{
+    Manual group;
+    dynamic_cast<ConfigurationValue<std::string>&>(*group.getConfigurationValue("ManualLanguage")).setValue("Klingon");
+    EXPECT_EQ(group.getManualLanguage(), QLocale::English);
+}
+
+TEST(SoftwareManualConfiguration, EditableByTypeNumber)
+{
+    Manual group;
+    group.getConfigurationValue("ManualLanguage")->setEditable(false);
+    EXPECT_FALSE(group.getEditable(Manual::ManualLanguageType));
+    EXPECT_TRUE(group.getEditable(Manual::OnlineManualType));
+    EXPECT_TRUE(group.getEditable(static_cast<Manual::Types>(2)));
+    group.setEditable(false);
+    EXPECT_FALSE(group.getEditable(Manual::OnlineManualType));
+}
+
+TEST(SoftwareManualConfiguration, RoundTripThroughFilesKeepsTheLock)
+{
+    ManagedGroup<Manual> first;
+    first.load(storedObject("SoftwareManualConfiguration", storedValue("OnlineManual", "bool", "false", true)));
+    first->setManualLanguage(QLocale::Japanese, true);
+    ASSERT_TRUE(first.save());
+
+    ManagedGroup<Manual> second;
+    SignalRecorder<> recorder(second->m_softwareManualChangedSignal);
+    second.loadFilesOf(first);
+    EXPECT_EQ(second->getManualLanguage(), QLocale::Japanese);
+    EXPECT_FALSE(second->getOnlineManualFlag());
+    EXPECT_EQ(recorder.calls.size(), 1u);
+}
+
+TEST(TrevoaConfiguration, SetterCopyAndLoadingNotifyTheFlag)
+{
+    TrevoaConfiguration group;
+    EXPECT_FALSE(group.getDisableExportWithoutStandard());
+    SignalRecorder<bool> recorder(group.m_disableExportWithoutStandardChangedSignal);
+    group.setDisableExportWithoutStandard(false);
+    group.setDisableExportWithoutStandard(true);
+    TrevoaConfiguration same;
+    same.setDisableExportWithoutStandard(true);
+    group.copyFrom(same);
+    group.copyFrom(TrevoaConfiguration());
+    group.emitSignalsAfterConfigLoading();
+    EXPECT_EQ(recorder.calls, (std::vector<std::tuple<bool>>{{true}, {false}, {false}}));
+}
+
+TEST(TrevoaConfiguration, EditableByTypeNumber)
+{
+    TrevoaConfiguration group;
+    group.getConfigurationValue("DisableExportWithoutStandard")->setEditable(false);
+    EXPECT_FALSE(group.getEditable(TrevoaConfiguration::DisableExportWithoutStandardType));
+    EXPECT_TRUE(group.getEditable(static_cast<TrevoaConfiguration::TrevoaConfigurationTypes>(1)));
+    group.setEditable(false);
+    EXPECT_FALSE(group.getEditable(static_cast<TrevoaConfiguration::TrevoaConfigurationTypes>(1)));
+}
+
+TEST(TrevoaConfiguration, RoundTripThroughFilesKeepsTheLock)
+{
+    ManagedGroup<TrevoaConfiguration> first;
+    first.load(storedObject("TrevoaConfiguration", storedValue("DisableExportWithoutStandard", "bool", "true", true)));
+    EXPECT_TRUE(first->getDisableExportWithoutStandard());
+    first->setDisableExportWithoutStandard(false);
+    ASSERT_TRUE(first.save());
+    EXPECT_EQ(first.userFileText().find("DisableExportWithoutStandard"), std::string::npos);
+
+    ManagedGroup<TrevoaConfiguration> second;
+    second.loadFilesOf(first);
+    EXPECT_TRUE(second->getDisableExportWithoutStandard());
+}
+
+}  // namespace
