@@ -164,9 +164,4 @@ ConfigurationObject* ExportOffsetSurfaceConfiguration::createConfigurationObject
     return new ExportOffsetSurfaceConfiguration();
 }
 
-ConfigurationObject* ExportOffsetSurfaceConfiguration::clone() const
-{
-    return new ExportOffsetSurfaceConfiguration(*this);
-}
-
 }  // namespace Quarvane

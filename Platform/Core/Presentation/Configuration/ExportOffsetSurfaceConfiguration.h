@@ -48,7 +48,6 @@ public:
     void setDefaultValues() override;
     bool hasNonEditableEntries() const override;
     ConfigurationObject* createConfigurationObject() const override;
-    ConfigurationObject* clone() const override;
 
 private:
     const SkinConfiguration* findSkin(SkinTypes type) const;

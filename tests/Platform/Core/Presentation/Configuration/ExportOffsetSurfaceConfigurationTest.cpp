@@ -119,8 +119,9 @@ TEST(ExportOffsetSurfaceConfiguration, FreshSkinsAndGroupsKeepNameAndKindButNotV
     EXPECT_EQ(skin->getOffset(), 50.0);
     EXPECT_TRUE(skin->isEditable());
 
-    const std::unique_ptr<ConfigurationObject> copy(group.clone());
-    EXPECT_EQ(dynamic_cast<Group&>(*copy).getSkinConfiguration(Group::OffsetSkinAbove).getOffset(), 12.0);
+    const Group copy(group);
+    EXPECT_EQ(copy.getSkinConfiguration(Group::OffsetSkinAbove).getOffset(), 12.0);
+    EXPECT_TRUE(copy.hasNonEditableEntries());
     group.setDefaultValues();
     EXPECT_EQ(group.getSkinConfiguration(Group::OffsetSkinAbove).getOffset(), 50.0);
     EXPECT_FALSE(group.hasNonEditableEntries());
