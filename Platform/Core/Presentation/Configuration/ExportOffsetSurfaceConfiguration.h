@@ -6,6 +6,8 @@
 #include <boost/thread/mutex.hpp>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace Quarvane
 {

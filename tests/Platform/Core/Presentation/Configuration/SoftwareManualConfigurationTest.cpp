@@ -1,5 +1,4 @@
 #include "Platform/Core/Presentation/Configuration/SoftwareManualConfiguration.h"
-#include "Platform/Core/Presentation/Configuration/TrevoaConfiguration.h"
 
 #include "ManagedGroup.h"
 #include "SignalRecorder.h"
@@ -124,45 +123,6 @@ TEST(SoftwareManualConfiguration, RoundTripThroughFilesKeepsTheLock)
     EXPECT_EQ(second->getManualLanguage(), QLocale::Japanese);
     EXPECT_FALSE(second->getOnlineManualFlag());
     EXPECT_EQ(recorder.calls.size(), 1u);
-}
-
-TEST(TrevoaConfiguration, SetterCopyAndLoadingNotifyTheFlag)
-{
-    TrevoaConfiguration group;
-    EXPECT_FALSE(group.getDisableExportWithoutStandard());
-    SignalRecorder<bool> recorder(group.m_disableExportWithoutStandardChangedSignal);
-    group.setDisableExportWithoutStandard(false);
-    group.setDisableExportWithoutStandard(true);
-    TrevoaConfiguration same;
-    same.setDisableExportWithoutStandard(true);
-    group.copyFrom(same);
-    group.copyFrom(TrevoaConfiguration());
-    group.emitSignalsAfterConfigLoading();
-    EXPECT_EQ(recorder.calls, (std::vector<std::tuple<bool>>{{true}, {false}, {false}}));
-}
-
-TEST(TrevoaConfiguration, EditableByTypeNumber)
-{
-    TrevoaConfiguration group;
-    group.getConfigurationValue("DisableExportWithoutStandard")->setEditable(false);
-    EXPECT_FALSE(group.getEditable(TrevoaConfiguration::DisableExportWithoutStandardType));
-    EXPECT_TRUE(group.getEditable(static_cast<TrevoaConfiguration::TrevoaConfigurationTypes>(1)));
-    group.setEditable(false);
-    EXPECT_FALSE(group.getEditable(static_cast<TrevoaConfiguration::TrevoaConfigurationTypes>(1)));
-}
-
-TEST(TrevoaConfiguration, RoundTripThroughFilesKeepsTheLock)
-{
-    ManagedGroup<TrevoaConfiguration> first;
-    first.load(storedObject("TrevoaConfiguration", storedValue("DisableExportWithoutStandard", "bool", "true", true)));
-    EXPECT_TRUE(first->getDisableExportWithoutStandard());
-    first->setDisableExportWithoutStandard(false);
-    ASSERT_TRUE(first.save());
-    EXPECT_EQ(first.userFileText().find("DisableExportWithoutStandard"), std::string::npos);
-
-    ManagedGroup<TrevoaConfiguration> second;
-    second.loadFilesOf(first);
-    EXPECT_TRUE(second->getDisableExportWithoutStandard());
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
 #include "Platform/Core/Presentation/Configuration/StartupWindowsConfiguration.h"
-#include "Platform/Core/Presentation/Configuration/ThreeDViewConfiguration.h"
 
 #include "EmissionLog.h"
 #include "ManagedGroup.h"
@@ -11,7 +10,6 @@ namespace
 using namespace Quarvane;
 using namespace Quarvane::Testing;
 using Startup = StartupWindowsConfiguration;
-using ThreeD = ThreeDViewConfiguration;
 using Log = std::vector<std::string>;
 
 void watchAll(EmissionLog& log, Startup& group)
@@ -22,14 +20,6 @@ void watchAll(EmissionLog& log, Startup& group)
         .watch(group.m_importFilterDialogEnabledChangedSignal, "importFilter")
         .watch(group.m_fileVersionWarningEnabledChangedSignal, "fileVersion")
         .watch(group.m_disclosureSingleModeChangedSignal, "disclosure");
-}
-
-void watchAll(EmissionLog& log, ThreeD& group)
-{
-    log.watch(group.m_timeStepCtrlPinnedChangedSignal, "timeStep")
-        .watch(group.m_timeStepTableCtrlPinnedChangedSignal, "timeStepTable")
-        .watch(group.m_viewOptionCtrlPinnedChangedSignal, "viewOption")
-        .watch(group.m_colorScaleCtrlPinnedChangedSignal, "colorScale");
 }
 
 TEST(StartupWindowsConfiguration, NewGroupHoldsTheDefaults)
@@ -150,58 +140,6 @@ TEST(StartupWindowsConfiguration, RoundTripThroughFilesTakesTheNoticeFromTheSyst
     EXPECT_TRUE(second->isUseLightVersion());
     EXPECT_EQ(second->getWindowFontSize(), 12);
     EXPECT_EQ(log.entries.size(), 6u);
-}
-
-TEST(ThreeDViewConfiguration, SettersEmitOnRequestAndCopyReportsWhatDiffered)
-{
-    ThreeD group;
-    EXPECT_FALSE(group.getTimeStepCtrlPinned() || group.getTimeStepTableCtrlPinned() ||
-                 group.getViewOptionCtrlPinned() || group.getColorScaleCtrlPinned());
-    EmissionLog log;
-    watchAll(log, group);
-    group.setTimeStepCtrlPinned(false, true);
-    group.setViewOptionCtrlPinned(true, false);
-    group.setColorScaleCtrlPinned(true, true);
-    EXPECT_EQ(log.take(), (Log{"timeStep(false)", "colorScale(true)"}));
-
-    ThreeD source;
-    source.setTimeStepTableCtrlPinned(true, false);
-    source.setColorScaleCtrlPinned(true, false);
-    group.copyFrom(source);
-    EXPECT_EQ(log.take(), (Log{"timeStepTable(true)", "viewOption(false)"}));
-    EXPECT_TRUE(group.getColorScaleCtrlPinned());
-
-    group.emitSignalsAfterConfigLoading();
-    EXPECT_TRUE(log.entries.empty());
-}
-
-TEST(ThreeDViewConfiguration, EditableByTypeNumber)
-{
-    ThreeD group;
-    group.getConfigurationValue("ViewOptionCtrlPinned")->setEditable(false);
-    EXPECT_FALSE(group.getEditable(ThreeD::ViewOptionCtrlPinnedType));
-    EXPECT_TRUE(group.getEditable(ThreeD::ColorScaleCtrlPinnedType));
-    EXPECT_TRUE(group.getEditable(static_cast<ThreeD::ThreeDViewConfigurationTypes>(4)));
-    group.setEditable(false);
-    EXPECT_FALSE(group.getEditable(static_cast<ThreeD::ThreeDViewConfigurationTypes>(4)));
-}
-
-TEST(ThreeDViewConfiguration, RoundTripThroughFilesIsSilent)
-{
-    ManagedGroup<ThreeD> first;
-    first.load(storedObject("ThreeDViewConfiguration", storedValue("TimeStepCtrlPinned", "bool", "true", true)));
-    first->setColorScaleCtrlPinned(true, false);
-    first->setTimeStepCtrlPinned(false, false);
-    ASSERT_TRUE(first.save());
-
-    ManagedGroup<ThreeD> second;
-    EmissionLog log;
-    watchAll(log, *second);
-    second.loadFilesOf(first);
-    EXPECT_TRUE(second->getColorScaleCtrlPinned());
-    EXPECT_TRUE(second->getTimeStepCtrlPinned());
-    EXPECT_FALSE(second->getEditable(ThreeD::TimeStepCtrlPinnedType));
-    EXPECT_TRUE(log.entries.empty());
 }
 
 }  // namespace
