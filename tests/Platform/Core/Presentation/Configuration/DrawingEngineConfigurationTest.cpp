@@ -152,27 +152,12 @@ TEST(DrawingEngineConfiguration, LockedGroupLoadsNothing)
     EXPECT_EQ(group.getDriverType(), Group::DirectX11);
 }
 
-TEST(DrawingEngineConfiguration, NumberOneSelectsNothingAndIsEditableAndVisible)
-{
-    Group group;
-    const auto none = static_cast<Group::DrawingEngineConfigTypes>(1);
-    const auto beyond = static_cast<Group::DrawingEngineConfigTypes>(6);
-    EXPECT_TRUE(group.getEditable(none));
-    EXPECT_TRUE(group.getEditable(beyond));
-    EXPECT_TRUE(group.getVisibility(none));
-    EXPECT_TRUE(group.getVisibility(beyond));
-
-    group.getConfigurationValue("NoOfBytesUsedForDssCache")->setEditable(false);
-    EXPECT_FALSE(group.getEditable(Group::DssCacheSizeType));
-    EXPECT_TRUE(group.getEditable(Group::ViewLabelFontSizeType));
-    group.setEditable(false);
-    EXPECT_FALSE(group.getEditable(none));
-}
-
-TEST(DrawingEngineConfiguration, DriverAndLabelSettingsAreHiddenFromTheTubeProduct)
+TEST(DrawingEngineConfiguration, VisibilityFollowsTheProductAndIsTrueForNumbersThatSelectNothing)
 {
     const ProductType running = BuildInformation::getProductType();
     Group group;
+    EXPECT_TRUE(group.getVisibility(static_cast<Group::DrawingEngineConfigTypes>(1)));
+    EXPECT_TRUE(group.getVisibility(static_cast<Group::DrawingEngineConfigTypes>(6)));
     BuildInformation::setProductType(16);
     EXPECT_FALSE(group.getVisibility(Group::GraphicsDriverType));
     EXPECT_FALSE(group.getVisibility(Group::ViewLabelFontSizeType));

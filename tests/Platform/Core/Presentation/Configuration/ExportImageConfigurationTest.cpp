@@ -81,17 +81,6 @@ TEST(ExportImageConfiguration, CopyFromAndLoadingEmitAllFiveInOrder)
     EXPECT_EQ(log.take(), all);
 }
 
-TEST(ExportImageConfiguration, EditableByTypeNumber)
-{
-    Group group;
-    group.getConfigurationValue("ExportAnimationFP")->setEditable(false);
-    EXPECT_FALSE(group.getEditable(Group::AnimationFPType));
-    EXPECT_TRUE(group.getEditable(Group::AnimationWidthType));
-    EXPECT_TRUE(group.getEditable(static_cast<Group::ExportImageConfigTypes>(5)));
-    group.setEditable(false);
-    EXPECT_FALSE(group.getEditable(static_cast<Group::ExportImageConfigTypes>(5)));
-}
-
 TEST(ExportImageConfiguration, RoundTripThroughFilesKeepsTheLock)
 {
     const std::string system =

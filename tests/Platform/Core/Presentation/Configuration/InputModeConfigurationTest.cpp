@@ -157,17 +157,6 @@ TEST(InputModeConfiguration, LoadingRepairsUnknownModesButKeepsSpeeds)
     EXPECT_EQ(locked.getInputMode(), Group::Quarvane);
 }
 
-TEST(InputModeConfiguration, EditableByTypeNumber)
-{
-    Group group;
-    group.getConfigurationValue("MouseZoomInvert")->setEditable(false);
-    EXPECT_FALSE(group.getEditable(Group::MouseZoomInvertType));
-    EXPECT_TRUE(group.getEditable(Group::MouseWheelZoomSpeedType));
-    EXPECT_TRUE(group.getEditable(static_cast<Group::InputModeConfigTypes>(9)));
-    group.setEditable(false);
-    EXPECT_FALSE(group.getEditable(static_cast<Group::InputModeConfigTypes>(9)));
-}
-
 TEST(InputModeConfiguration, RoundTripThroughFilesKeepsTheLock)
 {
     const std::string system =

@@ -94,29 +94,18 @@ TEST(StartupWindowsConfiguration, CopyAlwaysReportsThreeDialogsAndTheFontSizeOnl
                                "fileVersion(false)", "disclosure(true)"}));
 }
 
-TEST(StartupWindowsConfiguration, NumbersThatSelectNothingAreNeitherEditableNorVisible)
+TEST(StartupWindowsConfiguration, VisibilityFollowsTheProductAndIsFalseForNumbersThatSelectNothing)
 {
     Startup group;
-    const auto beyond = static_cast<Startup::StartupWindowsConfigTypes>(9);
-    EXPECT_FALSE(group.getEditable(beyond));
-    EXPECT_FALSE(group.getVisibility(beyond));
+    EXPECT_FALSE(group.getVisibility(static_cast<Startup::StartupWindowsConfigTypes>(9)));
     EXPECT_FALSE(group.getVisibility(static_cast<Startup::StartupWindowsConfigTypes>(-1)));
     EXPECT_FALSE(group.getVisibility(Startup::ConfidentialNoticeType));
-    EXPECT_TRUE(group.getEditable(Startup::ConfidentialNoticeType));
-
-    // Type numbers do not follow the creation order: 2 is the custom style, 6 the file warning.
-    group.getConfigurationValue("UseCustomStyle")->setEditable(false);
-    EXPECT_FALSE(group.getEditable(Startup::UseCustomStyleType));
-    EXPECT_TRUE(group.getEditable(Startup::FileVersionWarningType));
 
     const ProductType running = BuildInformation::getProductType();
     BuildInformation::setProductType(16);
     EXPECT_FALSE(group.getVisibility(Startup::FileVersionWarningType));
     EXPECT_TRUE(group.getVisibility(Startup::UseCustomStyleType));
     BuildInformation::setProductType(running);
-
-    group.setEditable(false);
-    EXPECT_FALSE(group.getEditable(Startup::HelpDialogType));
 }
 
 TEST(StartupWindowsConfiguration, RoundTripThroughFilesTakesTheNoticeFromTheSystemFileOnly)

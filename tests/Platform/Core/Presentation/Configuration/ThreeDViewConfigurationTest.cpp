@@ -43,17 +43,6 @@ TEST(ThreeDViewConfiguration, SettersEmitOnRequestAndCopyReportsWhatDiffered)
     EXPECT_TRUE(log.entries.empty());
 }
 
-TEST(ThreeDViewConfiguration, EditableByTypeNumber)
-{
-    ThreeD group;
-    group.getConfigurationValue("ViewOptionCtrlPinned")->setEditable(false);
-    EXPECT_FALSE(group.getEditable(ThreeD::ViewOptionCtrlPinnedType));
-    EXPECT_TRUE(group.getEditable(ThreeD::ColorScaleCtrlPinnedType));
-    EXPECT_TRUE(group.getEditable(static_cast<ThreeD::ThreeDViewConfigurationTypes>(4)));
-    group.setEditable(false);
-    EXPECT_FALSE(group.getEditable(static_cast<ThreeD::ThreeDViewConfigurationTypes>(4)));
-}
-
 TEST(ThreeDViewConfiguration, RoundTripThroughFilesIsSilent)
 {
     ManagedGroup<ThreeD> first;

@@ -25,16 +25,6 @@ TEST(TrevoaConfiguration, SetterCopyAndLoadingNotifyTheFlag)
     EXPECT_EQ(recorder.calls, (std::vector<std::tuple<bool>>{{true}, {false}, {false}}));
 }
 
-TEST(TrevoaConfiguration, EditableByTypeNumber)
-{
-    TrevoaConfiguration group;
-    group.getConfigurationValue("DisableExportWithoutStandard")->setEditable(false);
-    EXPECT_FALSE(group.getEditable(TrevoaConfiguration::DisableExportWithoutStandardType));
-    EXPECT_TRUE(group.getEditable(static_cast<TrevoaConfiguration::TrevoaConfigurationTypes>(1)));
-    group.setEditable(false);
-    EXPECT_FALSE(group.getEditable(static_cast<TrevoaConfiguration::TrevoaConfigurationTypes>(1)));
-}
-
 TEST(TrevoaConfiguration, RoundTripThroughFilesKeepsTheLock)
 {
     ManagedGroup<TrevoaConfiguration> first;

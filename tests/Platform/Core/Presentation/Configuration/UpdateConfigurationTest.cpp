@@ -54,17 +54,6 @@ TEST(UpdateConfiguration, CopyIsSilentAndLoadingReportsEachValuesOwnFlag)
                                 "nextStart(true,false)"}));
 }
 
-TEST(UpdateConfiguration, EditableByTypeNumber)
-{
-    Group group;
-    group.getConfigurationValue("CheckOnNextStart")->setEditable(false);
-    EXPECT_FALSE(group.getEditable(Group::CheckOnNextStartType));
-    EXPECT_TRUE(group.getEditable(Group::ApplicationUpdatesType));
-    EXPECT_TRUE(group.getEditable(static_cast<Group::Types>(4)));
-    group.setEditable(false);
-    EXPECT_FALSE(group.getEditable(static_cast<Group::Types>(4)));
-}
-
 TEST(UpdateConfiguration, RoundTripThroughFilesReportsTheLock)
 {
     ManagedGroup<Group> first;
