@@ -143,15 +143,6 @@ TEST(DrawingEngineConfiguration, LoadingRepairsUnknownModesAndFontSizesUnlessLoc
     }
 }
 
-TEST(DrawingEngineConfiguration, LockedGroupLoadsNothing)
-{
-    Group group;
-    group.setEditable(false);
-    loadSystemFile(group, storedValue("ViewLabelFontSize", "int", "30") + storedValue("DriverType", "int", "2"));
-    EXPECT_EQ(group.getViewLabelFontSize(), 11);
-    EXPECT_EQ(group.getDriverType(), Group::DirectX11);
-}
-
 TEST(DrawingEngineConfiguration, VisibilityFollowsTheProductAndIsTrueForNumbersThatSelectNothing)
 {
     const ProductType running = BuildInformation::getProductType();
@@ -195,13 +186,6 @@ TEST(DrawingEngineConfiguration, RoundTripThroughFilesKeepsTheLockAndLeavesRunTi
     EXPECT_EQ(second->getViewLabelFontSize(), 16);
     EXPECT_EQ(second->getUsedDriverType(), Group::DirectX11);
     EXPECT_EQ(log.entries, (Log{"driver(2)", "antiAliasing(1)", "fontSize(16)"}));
-}
-
-TEST(DrawingEngineConfiguration, RegistersOnceAndReturnsAReference)
-{
-    Group& registered = Group::getRegisteredInstance();
-    EXPECT_EQ(&Group::getRegisteredInstance(), &registered);
-    EXPECT_EQ(ConfigurationManager::getInstance().getConfigurationObject("DrawingEngineConfiguration"), &registered);
 }
 
 }  // namespace

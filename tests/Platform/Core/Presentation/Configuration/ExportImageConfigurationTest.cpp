@@ -21,18 +21,6 @@ void watchAll(EmissionLog& log, Group& group)
         .watch(group.m_animationFPChangedSignal, "timePerIncrement");
 }
 
-TEST(ExportImageConfiguration, NewGroupHoldsTheDefaultsAndHidesTheSizeFactor)
-{
-    Group group;
-    EXPECT_EQ(group.getImageSizeFactor(), 100);
-    EXPECT_FALSE(group.getAnimationCustomResolution());
-    EXPECT_EQ(group.getAnimationHeight(), 1080);
-    EXPECT_EQ(group.getAnimationWidth(), 1920);
-    EXPECT_EQ(group.getAnimationFP(), 1.0);
-    EXPECT_EQ(group.getImageSizeFactorConfig().getGuiVisibility(), 1);
-    EXPECT_EQ(&group.getAnimationFPonfig(), group.getConfigurationValue("ExportAnimationFP"));
-}
-
 TEST(ExportImageConfiguration, SettersEmitOnlyChangesAndEnforceNoRange)
 {
     struct Case

@@ -150,11 +150,6 @@ TEST(InputModeConfiguration, LoadingRepairsUnknownModesButKeepsSpeeds)
     group.setMouseZoomSpeed(250);
     EXPECT_TRUE(log.entries.empty());
     EXPECT_EQ(group.getMouseZoomSpeed(), 250);
-
-    Group locked;
-    locked.setEditable(false);
-    loadSystemFile(locked, storedValue("InputMode", "int", "1"));
-    EXPECT_EQ(locked.getInputMode(), Group::Quarvane);
 }
 
 TEST(InputModeConfiguration, RoundTripThroughFilesKeepsTheLock)

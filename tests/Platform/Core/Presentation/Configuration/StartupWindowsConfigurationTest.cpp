@@ -22,21 +22,6 @@ void watchAll(EmissionLog& log, Startup& group)
         .watch(group.m_disclosureSingleModeChangedSignal, "disclosure");
 }
 
-TEST(StartupWindowsConfiguration, NewGroupHoldsTheDefaults)
-{
-    Startup group;
-    EXPECT_TRUE(group.getWelcomeDialogEnabled());
-    EXPECT_TRUE(group.getHelpDialogEnabled());
-    EXPECT_FALSE(group.isFileVersionWarningEnabled());
-    EXPECT_TRUE(group.isUseCustomStyle());
-    EXPECT_EQ(group.getWindowFontSize(), 11);
-    EXPECT_EQ(group.getDefaultWindowFontSize(), 11);
-    EXPECT_FALSE(group.isUseLightVersion());
-    EXPECT_TRUE(group.isImportFilterDialogEnabled());
-    EXPECT_FALSE(group.isDisclosureSingleMode());
-    EXPECT_EQ(group.getConfidentialNotice(), "");
-}
-
 TEST(StartupWindowsConfiguration, SettersStoreAlwaysAndEmitOnlyOnRequest)
 {
     struct Case
