@@ -9,6 +9,9 @@
 #include <boost/thread/lock_guard.hpp>
 #include <boost/thread/mutex.hpp>
 
+#include <algorithm>
+#include <bitset>
+#include <cstddef>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -140,6 +143,100 @@ template <std::size_t N>
 const std::string* selectedKey(const std::string* const (&keys)[N], int type)
 {
     return type >= 0 && static_cast<std::size_t>(type) < N ? keys[type] : nullptr;
+}
+
+// getEditable's rule for a group whose type numbers select values through `keys`: nothing is
+// editable in a locked group; otherwise the selected value's flag decides, and a number that
+// selects no value (out of range, or a gap in `keys`) gives `whenNoneSelected`.
+template <std::size_t N>
+bool isSelectedEditable(const ConfigurationObject& group, const std::string* const (&keys)[N], int type,
+                        bool whenNoneSelected = true)
+{
+    if (!group.isEditable())
+        return false;
+    const std::string* key = selectedKey(keys, type);
+    return key == nullptr ? whenNoneSelected : isEditable(group, *key);
+}
+
+// The visibility query by type number; a number that selects no value gives `whenNoneSelected`.
+template <std::size_t N>
+bool isSelectedVisible(const ConfigurationObject& group, const std::string* const (&keys)[N], int type,
+                       bool whenNoneSelected)
+{
+    const std::string* key = selectedKey(keys, type);
+    return key == nullptr ? whenNoneSelected : isVisible(group, *key);
+}
+
+// The setters that store without comparing and notify only when the caller asks, so that a
+// caller changing several values can hold the notification back.
+template <class T>
+void storeAndEmitOnRequest(ConfigurationObject& group, const std::string& key, const T& value,
+                           Signals::Signal<void(T)>& signal, bool emitSignal)
+{
+    ConfigurationValue<T>& stored = valueOf<T>(group, key);
+    stored.setValue(value);
+    if (emitSignal)
+        signal(stored.getValue());
+}
+
+// One change notification of a group: the value it reports and how to emit it with the current
+// value. A group lists its notifications in the order it emits them.
+template <class Group>
+struct Notification
+{
+    const std::string* key;
+    void (*notify)(Group& group);
+};
+
+template <class Group, std::size_t N>
+void emitAll(Group& group, const Notification<Group> (&notifications)[N])
+{
+    for (const Notification<Group>& notification : notifications)
+        notification.notify(group);
+}
+
+// copyFrom of the groups that notify per value: notes which values differ, copies everything with
+// the framework's assignment, then emits, in list order, the notifications of the values that
+// differed, with the copied values.
+template <class Group, std::size_t N>
+void copyAndNotifyChanges(Group& group, const Group& other, const Notification<Group> (&notifications)[N])
+{
+    std::bitset<N> changed;
+    for (std::size_t i = 0; i < N; ++i)
+        changed[i] = differs(group, other, *notifications[i].key);
+    group.ConfigurationObject::operator=(other);
+    for (std::size_t i = 0; i < N; ++i)
+        if (changed[i])
+            notifications[i].notify(group);
+}
+
+// A clamp for setters and load repairs: keeps a number inside [low, high].
+struct ClampTo
+{
+    int low;
+    int high;
+    int operator()(int value) const { return std::clamp(value, low, high); }
+};
+
+// A load repair: a number outside [low, high] selects nothing the group knows and becomes
+// `replacement`.
+struct ReplaceOutside
+{
+    int low;
+    int high;
+    int replacement;
+    int operator()(int value) const { return value < low || value > high ? replacement : value; }
+};
+
+// Repairs a loaded value (stores repair(value), without notifying) unless the value is locked:
+// what an administrator fixed in a system file stays as the file says. Groups call it from their
+// loadContent after the framework has loaded the stored values.
+template <class T, class Repair>
+void repairLoadedValue(ConfigurationObject& group, const std::string& key, Repair repair)
+{
+    ConfigurationValue<T>& value = valueOf<T>(group, key);
+    if (value.isEditable())
+        value.setValue(repair(value.getValue()));
 }
 
 }  // namespace GroupSupport

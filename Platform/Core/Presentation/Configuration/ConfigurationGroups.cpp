@@ -3,6 +3,15 @@
 #include "Platform/Core/Presentation/Configuration/AutoSaveConfiguration.h"
 #include "Platform/Core/Presentation/Configuration/MiscellaneousConfiguration.h"
 #include "Platform/Core/Presentation/Configuration/StandardFilesConfiguration.h"
+#include "Platform/Core/Presentation/Configuration/DrawingEngineConfiguration.h"
+#include "Platform/Core/Presentation/Configuration/ExportImageConfiguration.h"
+#include "Platform/Core/Presentation/Configuration/ExportOffsetSurfaceConfiguration.h"
+#include "Platform/Core/Presentation/Configuration/InputModeConfiguration.h"
+#include "Platform/Core/Presentation/Configuration/SoftwareManualConfiguration.h"
+#include "Platform/Core/Presentation/Configuration/TrevoaConfiguration.h"
+#include "Platform/Core/Presentation/Configuration/StartupWindowsConfiguration.h"
+#include "Platform/Core/Presentation/Configuration/ThreeDViewConfiguration.h"
+#include "Platform/Core/Presentation/Configuration/UpdateConfiguration.h"
 
 #include <functional>
 
@@ -17,6 +26,15 @@ ConfigurationObject* registeredGroups(std::size_t index)
         [] { return AutoSaveConfiguration::getRegisteredInstance(); },
         [] { return MiscellaneousConfiguration::getRegisteredInstance(); },
         [] { return StandardFilesConfiguration::getRegisteredInstance(); },
+        [] { return &DrawingEngineConfiguration::getRegisteredInstance(); },
+        [] { return ExportImageConfiguration::getRegisteredInstance(); },
+        [] { return ExportOffsetSurfaceConfiguration::getRegisteredInstance(); },
+        [] { return InputModeConfiguration::getRegisteredInstance(); },
+        [] { return SoftwareManualConfiguration::getRegisteredInstance(); },
+        [] { return TrevoaConfiguration::getRegisteredInstance(); },
+        [] { return StartupWindowsConfiguration::getRegisteredInstance(); },
+        [] { return ThreeDViewConfiguration::getRegisteredInstance(); },
+        [] { return UpdateConfiguration::getRegisteredInstance(); },
     };
     return index < std::size(groups) ? groups[index]() : nullptr;
 }

@@ -132,7 +132,7 @@ std::string defaultApplicationPath(FindApplicationHelper::QuarvaneApplications a
 
 // One entry of copyFrom's notifications: the values it covers and the emission it makes when any
 // of them changed.
-struct Notification
+struct ChangeNotification
 {
     std::vector<const std::string*> keys;
     std::function<void()> emit;
@@ -1045,13 +1045,13 @@ void MiscellaneousConfiguration::setForceDesignerInReadOnlyMode(bool force) { m_
 void MiscellaneousConfiguration::copyFrom(const MiscellaneousConfiguration& other)
 {
     const auto value = [this](const std::string& key, auto& signal) {
-        return Notification{{&key}, [this, &key, &signal] { emitCurrentValue(key, signal); }};
+        return ChangeNotification{{&key}, [this, &key, &signal] { emitCurrentValue(key, signal); }};
     };
     const auto values = [](std::vector<const std::string*> keys, Signals::Signal<void()>& signal) {
-        return Notification{std::move(keys), [&signal] { signal(); }};
+        return ChangeNotification{std::move(keys), [&signal] { signal(); }};
     };
     // In the order observers are told; values not listed are copied silently.
-    const Notification notifications[] = {
+    const ChangeNotification notifications[] = {
         value(s_sheetShowRollAngleTag, m_sheetShowRollAngleChangedSignal),
         value(s_smoothingEnabledTag, m_smoothingEnabledChangedSignal),
         value(s_useSolidRepresentationTag, m_useSolidRepresentationChangedSignal),
@@ -1095,7 +1095,7 @@ void MiscellaneousConfiguration::copyFrom(const MiscellaneousConfiguration& othe
     };
 
     std::vector<bool> changed;
-    for (const Notification& notification : notifications)
+    for (const ChangeNotification& notification : notifications)
         changed.push_back(std::any_of(notification.keys.begin(), notification.keys.end(),
                                       [&](const std::string* key) { return differs(*this, other, *key); }));
     ConfigurationObject::operator=(other);

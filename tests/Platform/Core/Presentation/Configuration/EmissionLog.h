@@ -2,13 +2,16 @@
 
 #include "Platform/Core/Service/Signals/Signals.h"
 
+#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace Quarvane::Testing
 {
 
-// Records, across many signals, which one was emitted in which order, by the names given to them.
+// Records the emissions of several signals in one list, so that a test sees which signals a call
+// emitted, in which order (`emitted`: the names) and with which values (`entries`: "name(arg,arg)").
 class EmissionLog
 {
 public:
@@ -22,11 +25,35 @@ public:
     }
 
     template <class... Args>
-    void watch(const std::string& name, Signals::Signal<void(Args...)>& signal)
+    EmissionLog& watch(Signals::Signal<void(Args...)>& signal, const std::string& name)
     {
-        m_connections.push_back(signal.connect([this, name](Args...) { emitted.push_back(name); }));
+        m_connections.push_back(signal.connect([this, name](Args... args) {
+            std::ostringstream text;
+            text.precision(17);
+            text << std::boolalpha << name << "(";
+            [[maybe_unused]] const char* separator = "";
+            ((text << separator << args, separator = ","), ...);
+            text << ")";
+            entries.push_back(text.str());
+            emitted.push_back(name);
+        }));
+        return *this;
     }
 
+    template <class... Args>
+    EmissionLog& watch(const std::string& name, Signals::Signal<void(Args...)>& signal)
+    {
+        return watch(signal, name);
+    }
+
+    // The entries so far, and forgets every emission.
+    std::vector<std::string> take()
+    {
+        emitted.clear();
+        return std::exchange(entries, {});
+    }
+
+    std::vector<std::string> entries;
     std::vector<std::string> emitted;
 
 private:
