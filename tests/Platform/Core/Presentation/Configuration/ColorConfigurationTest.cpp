@@ -62,28 +62,6 @@ TEST(ColorConfiguration, DefaultsOfEveryKindOfRow)
     EXPECT_FALSE(colors.getUseWhiteBackgroundColor());
 }
 
-// Children are added in ascending type order, so that is the order of the files.
-TEST(ColorConfiguration, HoldsEveryColourAsANamedChildInTypeOrder)
-{
-    const ColorConfiguration colors;
-    EXPECT_EQ(colors.getName(), "ColorConfiguration");
-    EXPECT_TRUE(colors.getConfigurationValues().empty());
-    const auto& children = colors.getConfigurationObjects();
-    ASSERT_EQ(children.size(), 129u);
-    ASSERT_EQ(colors.getColorKeys().size(), 129u);
-    auto key = colors.getColorKeys().begin();
-    for (const auto& child : children)
-    {
-        EXPECT_EQ(child->getName(), key->second);
-        EXPECT_EQ(dynamic_cast<const ColorConfiguration::ObjectColor&>(*child).color, colors.getColor(key->first));
-        ++key;
-    }
-    EXPECT_EQ(children.front()->getName(), "BackgroundTopColor");
-    EXPECT_EQ(colors.getColorKeys().at(ColorConfiguration::SheetReferenceBottomsideColor),
-              "SheetReferenceBottomsideColor");
-    EXPECT_EQ(children.back()->getName(), "StagixStationColor9");
-}
-
 TEST(ColorConfiguration, EditableFollowsTheGroupThenTheColour)
 {
     ColorConfiguration colors;
@@ -230,32 +208,6 @@ TEST(ColorConfiguration, AssignmentEmitsEveryColourInTypeOrderThenAllThenConfigu
     EXPECT_EQ(target.getColor(ColorConfiguration::ToolDie), ColorRGB(0.1f, 0.1f, 0.1f));
 }
 
-TEST(ObjectColor, ConstructorsAndCopiesKeepNameColourAndEditable)
-{
-    using ObjectColor = ColorConfiguration::ObjectColor;
-    const ObjectColor plain;
-    EXPECT_EQ(plain.getName(), "ObjectColor");
-    EXPECT_EQ(plain.color, ColorRGB());
-    EXPECT_TRUE(plain.isEditable());
-    EXPECT_FALSE(plain.hasNonEditableEntries());
-
-    const ObjectColor fromQColor("Q", QColor(255, 0, 0), false);
-    EXPECT_EQ(fromQColor.color, ColorRGB(1.0f, 0.0f, 0.0f));
-    EXPECT_TRUE(fromQColor.hasNonEditableEntries());
-    const ObjectColor fromPalette("P", VisualStyleDefinitions::HighlightColor, true);
-    EXPECT_EQ(fromPalette.color, ColorRGB(1.0f, 1.0f, 0.0f));
-
-    for (ConfigurationObject* made : {fromQColor.clone(), fromQColor.createConfigurationObject()})
-    {
-        std::unique_ptr<ConfigurationObject> owned(made);
-        const auto* copy = dynamic_cast<const ObjectColor*>(made);
-        ASSERT_NE(copy, nullptr);
-        EXPECT_EQ(copy->getName(), "Q");
-        EXPECT_EQ(copy->color, ColorRGB(1.0f, 0.0f, 0.0f));
-        EXPECT_FALSE(copy->isEditable());
-    }
-}
-
 TEST(ColorNames, ComeFromTheRegisteredGroup)
 {
     EXPECT_EQ(ColorConfiguration::getColorName(ColorConfiguration::BackgroundTopColor), "Background Top");
@@ -306,14 +258,6 @@ TEST(ColorNames, WithoutARegisteredGroupColoursAreNotAvailable)
     EXPECT_THROW(ColorConfiguration::getRegisteredInstance(), std::logic_error);
     ColorConfiguration::setColorName(ColorConfiguration::MarkedLine, "Marked");
     EXPECT_EQ(ColorConfiguration::getColorName(ColorConfiguration::MarkedLine), "Colors not available");
-}
-
-TEST(ColorConfiguration, RegistersOnceUnderItsName)
-{
-    ColorConfiguration* first = ColorConfiguration::getRegisteredInstance();
-    EXPECT_EQ(ColorConfiguration::getRegisteredInstance(), first);
-    EXPECT_EQ(ColorConfiguration::findRegisteredInstance(), first);
-    EXPECT_EQ(ConfigurationManager::getInstance().getConfigurationObject("ColorConfiguration"), first);
 }
 
 }  // namespace
