@@ -69,7 +69,6 @@ struct ColorRow
     const char* displayName;  // null: the colour has none
     bool editable = true;
 };
-
 }  // namespace
 
 // Every colour in creation order: type, key (the child object's name), default, display name.
@@ -352,6 +351,45 @@ bool firstColorOfSeries(QVApplicationType application, ColorTypes& first)
     }
 }
 
+const char* const s_componentKeys[] = {"r", "g", "b"};
+
+// The components of a stored colour as the reader found them.
+struct StoredComponents
+{
+    std::array<float, 3> values;
+    std::array<int, 3> statuses;
+
+    bool usable() const
+    {
+        for (std::size_t i = 0; i < values.size(); ++i)
+            if (statuses[i] != ConfigReader::Found || !std::isfinite(values[i]))
+                return false;
+        return true;
+    }
+
+    // What the reader has not reported already (it reports text that is no float itself): a
+    // component missing beside others that are there, or one that is not finite. An entry with
+    // no component at all, as a bare lock leaves, is nothing to report.
+    std::string unreportedProblems() const
+    {
+        const bool anyStored = std::any_of(statuses.begin(), statuses.end(),
+                                           [](int status) { return status != ConfigReader::NotFound; });
+        std::string problems;
+        for (std::size_t i = 0; i < values.size(); ++i)
+        {
+            const std::string key = std::string("\"") + s_componentKeys[i] + "\"";
+            std::string problem;
+            if (statuses[i] == ConfigReader::NotFound && anyStored)
+                problem = key + " is missing";
+            else if (statuses[i] == ConfigReader::Found && !std::isfinite(values[i]))
+                problem = key + " is " + ConfigValueText::format(values[i]) + ", not a finite number";
+            if (!problem.empty())
+                problems += (problems.empty() ? "" : ", ") + problem;
+        }
+        return problems;
+    }
+};
+
 std::string describe(const ColorRGB& color)
 {
     return "(" + ConfigValueText::format(color.red) + ", " + ConfigValueText::format(color.green) + ", " +
@@ -418,41 +456,19 @@ ObjectColor::~ObjectColor() = default;
 
 void ObjectColor::loadContent(ConfigReader& reader)
 {
-    static const char* const keys[] = {"r", "g", "b"};
-    bool objectEditable = true;
-    const int objectStatus = reader.readEditable(objectEditable);
-    float components[] = {color.red, color.green, color.blue};
-    int statuses[3] = {};
-    bool editable = objectEditable;
-    for (int i = 0; i < 3; ++i)
+    bool editable = true;
+    const bool objectRead = reader.readEditable(editable) == ConfigReader::Found;
+    StoredComponents stored{{color.red, color.green, color.blue}, {}};
+    for (std::size_t i = 0; i < stored.values.size(); ++i)
     {
         bool componentEditable = true;
-        statuses[i] = reader.readFloat(keys[i], components[i], componentEditable);
+        stored.statuses[i] = reader.readFloat(s_componentKeys[i], stored.values[i], componentEditable);
         editable = editable && componentEditable;
     }
     setEditable(editable);
-
-    // The reader has already reported a component whose text is no float; what remains to say is
-    // a component that is missing beside others that are there, or one that is not finite.
-    std::string problems;
-    const bool anyStored = std::any_of(std::begin(statuses), std::end(statuses),
-                                       [](int status) { return status != ConfigReader::NotFound; });
-    bool usable = objectStatus == ConfigReader::Found;
-    for (int i = 0; i < 3; ++i)
-    {
-        std::string problem;
-        if (statuses[i] == ConfigReader::NotFound && anyStored)
-            problem = std::string("\"") + keys[i] + "\" is missing";
-        else if (statuses[i] == ConfigReader::Found && !std::isfinite(components[i]))
-            problem = std::string("\"") + keys[i] + "\" is " + ConfigValueText::format(components[i]) +
-                      ", not a finite number";
-        usable = usable && statuses[i] == ConfigReader::Found && std::isfinite(components[i]);
-        if (!problem.empty())
-            problems += (problems.empty() ? "" : ", ") + problem;
-    }
-    if (usable)
-        color = ColorRGB(components[0], components[1], components[2]);
-    else if (!problems.empty())
+    if (objectRead && stored.usable())
+        color = ColorRGB(stored.values[0], stored.values[1], stored.values[2]);
+    else if (const std::string problems = stored.unreportedProblems(); !problems.empty())
         addUserWarningMessage("colour " + getName() + ": " + problems + "; it keeps " + describe(color));
 }
 

@@ -1,22 +1,20 @@
 #include "Platform/Core/Gui/WidgetTools/QVGuiTools.h"
 
+#include "tests/Platform/Core/Gui/WidgetTools/GuiApplication.h"
+
 #include <gtest/gtest.h>
 
-#include <QtGui/QGuiApplication>
 #include <QtGui/QImage>
 
 #include <thread>
 
 namespace
 {
-using Quarvane::QVGuiTools;
+using namespace Quarvane;
 
 TEST(QVGuiTools, ColorIconIsFilledAtTheRequestedSize)
 {
-    int argc = 1;
-    char name[] = "test";
-    char* argv[] = {name, nullptr};
-    QGuiApplication application(argc, argv);
+    Testing::guiApplication();
     const QColor teal(0, 128, 128);
     const QIcon icon = QVGuiTools::createColorIcon(teal, QSize(20, 10));
     ASSERT_FALSE(icon.isNull());

@@ -1,10 +1,10 @@
 #include "Platform/Core/Presentation/Configuration/ColorConfiguration.h"
 
 #include "ColorTestSupport.h"
+#include "tests/Platform/Core/Gui/WidgetTools/GuiApplication.h"
 
 #include <gtest/gtest.h>
 
-#include <QtGui/QGuiApplication>
 #include <QtGui/QImage>
 
 #include <cmath>
@@ -93,10 +93,7 @@ TEST(ColorOperations, QColorTruncatesTheRegisteredColour)
 
 TEST(ColorOperations, IconsAreFilledWithTheTypesColour)
 {
-    int argc = 1;
-    char name[] = "test";
-    char* argv[] = {name, nullptr};
-    QGuiApplication application(argc, argv);
+    Testing::guiApplication();
     const QIcon icon = ColorConfiguration::createColorIcon(ColorConfiguration::BackgroundBottomColor, QSize(12, 8));
     ASSERT_FALSE(icon.isNull());
     const QImage image = icon.pixmap(QSize(12, 8)).toImage();
