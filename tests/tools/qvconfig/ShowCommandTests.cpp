@@ -121,6 +121,40 @@ TEST_F(QvconfigShow, WarningsGoToStderr)
     }
 }
 
+// The colours are children without framework values, so the group shows them as one table.
+TEST_F(QvconfigShow, ColorGroupListsEveryColourWithItsDefault)
+{
+    const ToolRun text = runTool({"show", "ColorConfiguration"});
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_EQ(textRow(text.out, "SheetBottomsideColor"),
+              (std::vector<std::string>{"SheetBottomsideColor", "4", "156,180,255", "0.6117647,0.7058824,1",
+                                        "156,180,255", "0.6117647,0.7058824,1", "yes", "Sheet/Blank", "Lower", "Side"}));
+    EXPECT_EQ(textRow(text.out, "UndefinedOpColor"),
+              (std::vector<std::string>{"UndefinedOpColor", "245", "212,212,212", "0.83,0.83,0.83", "212,212,212",
+                                        "0.83,0.83,0.83", "no", "Undefined", "Color"}));
+    EXPECT_EQ(text.out.find("(no values)"), std::string::npos) << text.out;
+    EXPECT_EQ(text.out.find("ColorConfiguration/"), std::string::npos) << text.out;
+
+    const std::string user = writeFile(
+        "user.xml", configurationXml(object("ColorConfiguration",
+                                            "<object class=\"ObjectColor\" name=\"Loop\">"
+                                            "<value key=\"r\" type=\"float\">0.5</value>"
+                                            "<value key=\"g\" type=\"float\">2</value>"
+                                            "<value key=\"b\" type=\"float\">0</value></object>")));
+    const ToolRun json = runTool({"show", "ColorConfiguration", "--format", "json", "--user", user});
+    ASSERT_EQ(json.status, 0) << json.err;
+    const QJsonArray listing = jsonGroup(json.json(), "ColorConfiguration").value("listing").toArray();
+    ASSERT_EQ(listing.size(), 129);
+    const QJsonObject loop = listing[12].toObject();
+    EXPECT_EQ(loop.value("key"), QJsonValue("Loop"));
+    EXPECT_EQ(loop.value("type"), QJsonValue("12"));
+    EXPECT_EQ(loop.value("value"), QJsonValue("128,-,0"));
+    EXPECT_EQ(loop.value("valueFloat"), QJsonValue("0.5,2,0"));
+    EXPECT_EQ(loop.value("default"), QJsonValue("68,204,0"));
+    EXPECT_EQ(loop.value("editable"), QJsonValue("yes"));
+    EXPECT_EQ(loop.value("name"), QJsonValue("Loop"));
+}
+
 }  // namespace
 }  // namespace QvconfigTesting
 }  // namespace Quarvane

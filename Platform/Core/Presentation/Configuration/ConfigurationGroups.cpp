@@ -12,6 +12,7 @@
 #include "Platform/Core/Presentation/Configuration/StartupWindowsConfiguration.h"
 #include "Platform/Core/Presentation/Configuration/ThreeDViewConfiguration.h"
 #include "Platform/Core/Presentation/Configuration/UpdateConfiguration.h"
+#include "Platform/Core/Presentation/Configuration/ColorConfiguration.h"
 
 #include <functional>
 
@@ -35,6 +36,7 @@ ConfigurationObject* registeredGroups(std::size_t index)
         [] { return StartupWindowsConfiguration::getRegisteredInstance(); },
         [] { return ThreeDViewConfiguration::getRegisteredInstance(); },
         [] { return UpdateConfiguration::getRegisteredInstance(); },
+        [] { return ColorConfiguration::getRegisteredInstance(); },
     };
     return index < std::size(groups) ? groups[index]() : nullptr;
 }
