@@ -24,3 +24,4 @@
 #include "Platform/Core/Presentation/Configuration/VisualStyleDefinitions.h"
 #include "Platform/Core/Graphics/DrawingStyle/DrawColorMode.h"
 #include "Platform/Core/Gui/WidgetTools/QVGuiTools.h"
+#include "Platform/Core/Service/Exceptions/QvLogicException.h"
