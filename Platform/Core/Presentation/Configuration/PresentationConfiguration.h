@@ -25,3 +25,5 @@
 #include "Platform/Core/Graphics/DrawingStyle/DrawColorMode.h"
 #include "Platform/Core/Gui/WidgetTools/QVGuiTools.h"
 #include "Platform/Core/Service/Exceptions/QvLogicException.h"
+#include "Platform/Core/Presentation/Configuration/ColorRange.h"
+#include "Platform/Core/Presentation/Configuration/ColorRangesConfiguration.h"
