@@ -27,3 +27,5 @@
 #include "Platform/Core/Service/Exceptions/QvLogicException.h"
 #include "Platform/Core/Presentation/Configuration/ColorRange.h"
 #include "Platform/Core/Presentation/Configuration/ColorRangesConfiguration.h"
+#include "Platform/Core/Presentation/Configuration/ColorMap.h"
+#include "Platform/Core/Presentation/Configuration/ColorMapManager.h"
