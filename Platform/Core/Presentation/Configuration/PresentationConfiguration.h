@@ -29,3 +29,6 @@
 #include "Platform/Core/Presentation/Configuration/ColorRangesConfiguration.h"
 #include "Platform/Core/Presentation/Configuration/ColorMap.h"
 #include "Platform/Core/Presentation/Configuration/ColorMapManager.h"
+#include "Platform/Core/Presentation/Configuration/ColorRangeIndexDeterminer.h"
+#include "Platform/Core/Presentation/Configuration/DecalColorPalette.h"
+#include "Platform/Core/Presentation/Configuration/ResVarPropertiesCommon.h"
