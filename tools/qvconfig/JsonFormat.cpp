@@ -28,6 +28,19 @@ QJsonObject toJson(const ValueView& value)
     };
 }
 
+QJsonArray toJson(const ListingView& listing)
+{
+    QJsonArray rows;
+    for (const std::vector<std::string>& row : listing.rows)
+    {
+        QJsonObject entry;
+        for (std::size_t column = 0; column < listing.fields.size() && column < row.size(); ++column)
+            entry.insert(text(listing.fields[column]), text(row[column]));
+        rows.append(entry);
+    }
+    return rows;
+}
+
 QJsonObject toJson(const ObjectView& object)
 {
     QJsonArray values;
@@ -36,12 +49,15 @@ QJsonObject toJson(const ObjectView& object)
     QJsonArray objects;
     for (const ObjectView& child : object.objects)
         objects.append(toJson(child));
-    return QJsonObject{
+    QJsonObject json{
         {QStringLiteral("name"), text(object.name)},
         {QStringLiteral("editable"), object.editable},
         {QStringLiteral("values"), values},
         {QStringLiteral("objects"), objects},
     };
+    if (object.listing)
+        json.insert(QStringLiteral("listing"), toJson(*object.listing));
+    return json;
 }
 }  // namespace
 

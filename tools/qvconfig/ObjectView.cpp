@@ -1,5 +1,7 @@
 #include "tools/qvconfig/ObjectView.h"
 
+#include "tools/qvconfig/ClassViews.h"
+
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationObject.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationValue.h"
 
@@ -34,6 +36,7 @@ ObjectView describeObject(const ConfigurationObject& object, ProductType product
         view.values.push_back(describeValue(*value, product, view.editable));
     for (const auto& child : object.getConfigurationObjects())
         view.objects.push_back(describeObject(*child, product, view.editable, view.path));
+    applyClassView(object, view);
     return view;
 }
 

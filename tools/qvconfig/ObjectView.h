@@ -2,6 +2,7 @@
 
 #include "Platform/Core/Service/BuildInformation/BuildInformation.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,15 @@ struct ValueView
     bool visible = true;
 };
 
+// Content a group holds other than framework values (the colours of the colour group, for
+// example), as a table a class view fills: one row per entry, one text per column.
+struct ListingView
+{
+    std::vector<std::string> headers;  // the text table's column headers
+    std::vector<std::string> fields;   // the same columns' names in JSON
+    std::vector<std::vector<std::string>> rows;
+};
+
 struct ObjectView
 {
     std::string name;
@@ -37,6 +47,8 @@ struct ObjectView
     bool editable = true;
     std::vector<ValueView> values;
     std::vector<ObjectView> objects;
+    // Only for objects whose class has a view of its own (see ClassViews.h).
+    std::optional<ListingView> listing;
 };
 
 struct ShowReport

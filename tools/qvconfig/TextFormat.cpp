@@ -1,7 +1,7 @@
 #include "tools/qvconfig/TextFormat.h"
 
 #include <algorithm>
-#include <array>
+#include <vector>
 #include <cstdio>
 #include <ostream>
 
@@ -11,8 +11,7 @@ namespace QvConfig
 {
 namespace
 {
-constexpr std::size_t s_columnCount = 7;
-using Row = std::array<std::string, s_columnCount>;
+using Row = std::vector<std::string>;
 
 const Row s_header{"KEY", "TYPE", "VALUE", "DEFAULT", "EDITABLE", "VISIBLE", "DESCRIPTION"};
 const char* const s_columnGap = "  ";
@@ -61,44 +60,62 @@ Row rowFor(const ValueView& value)
             escapeControls(value.description, false)};
 }
 
-void writeRow(const Row& row, const std::array<std::size_t, s_columnCount>& widths, const std::string& indent,
-              std::ostream& out)
+void writeRow(const Row& row, const std::vector<std::size_t>& widths, const std::string& indent, std::ostream& out)
 {
     std::string line = indent;
-    for (std::size_t column = 0; column < s_columnCount; ++column)
+    for (std::size_t column = 0; column < row.size(); ++column)
     {
         line += row[column];
-        if (column + 1 < s_columnCount)
+        if (column + 1 < row.size())
             line += std::string(widths[column] - displayWidth(row[column]), ' ') + s_columnGap;
     }
-    // A value with no description would leave the padding of the columns before it.
+    // A last column that is empty would leave the padding of the columns before it.
     line.erase(line.find_last_not_of(' ') + 1);
     out << line << '\n';
 }
 
-void writeTable(const std::vector<ValueView>& values, const std::string& indent, std::ostream& out)
+// The header first; every row has the header's number of columns.
+void writeAligned(const std::vector<Row>& rows, const std::string& indent, std::ostream& out)
 {
-    if (values.empty())
-    {
-        out << indent << "(no values)\n";
-        return;
-    }
-    std::vector<Row> rows{s_header};
-    for (const ValueView& value : values)
-        rows.push_back(rowFor(value));
-    std::array<std::size_t, s_columnCount> widths{};
+    std::vector<std::size_t> widths(rows.front().size(), 0);
     for (const Row& row : rows)
-        for (std::size_t column = 0; column < s_columnCount; ++column)
+        for (std::size_t column = 0; column < row.size(); ++column)
             widths[column] = std::max(widths[column], displayWidth(row[column]));
     for (const Row& row : rows)
         writeRow(row, widths, indent, out);
+}
+
+void writeValues(const std::vector<ValueView>& values, const std::string& indent, std::ostream& out)
+{
+    std::vector<Row> rows{s_header};
+    for (const ValueView& value : values)
+        rows.push_back(rowFor(value));
+    writeAligned(rows, indent, out);
+}
+
+void writeListing(const ListingView& listing, const std::string& indent, std::ostream& out)
+{
+    std::vector<Row> rows{listing.headers};
+    for (const Row& row : listing.rows)
+    {
+        Row escaped;
+        for (const std::string& cell : row)
+            escaped.push_back(escapeControls(cell, false));
+        rows.push_back(escaped);
+    }
+    writeAligned(rows, indent, out);
 }
 
 void writeObject(const ObjectView& object, const std::string& indent, std::ostream& out)
 {
     out << indent << object.path << (object.editable ? " (editable)" : " (locked)") << '\n';
     const std::string inner = indent + s_indentStep;
-    writeTable(object.values, inner, out);
+    if (!object.values.empty())
+        writeValues(object.values, inner, out);
+    else if (!object.listing)
+        out << inner << "(no values)\n";
+    if (object.listing)
+        writeListing(*object.listing, inner, out);
     for (const ObjectView& child : object.objects)
     {
         out << '\n';

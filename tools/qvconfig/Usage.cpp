@@ -68,6 +68,12 @@ std::string showUsage()
            "\"value\" and \"default\" are always JSON strings holding the text the configuration file\n"
            "stores, numbers and booleans included; \"editable\" and \"visible\" are JSON booleans.\n"
            "\n"
+           "ColorConfiguration is shown as one table of its colours: KEY, TYPE (the colour type\n"
+           "number), VALUE and DEFAULT as the nearest 0..255 bytes (\"-\" for a component outside\n"
+           "0..1) and as the floats the file stores, EDITABLE, and the display NAME. In JSON the\n"
+           "group's \"listing\" holds one object per colour with the strings \"key\", \"type\",\n"
+           "\"value\", \"valueFloat\", \"default\", \"defaultFloat\", \"editable\" and \"name\".\n"
+           "\n"
            "Problems with the files are reported on stderr. A file that cannot be read makes the\n"
            "exit status 1, but the values are still shown; an unknown GROUP is a failure too.\n"
            "\n" +

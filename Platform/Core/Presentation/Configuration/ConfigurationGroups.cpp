@@ -1,6 +1,7 @@
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroups.h"
 
 #include "Platform/Core/Presentation/Configuration/AutoSaveConfiguration.h"
+#include "Platform/Core/Presentation/Configuration/ColorConfiguration.h"
 
 #include <functional>
 
@@ -13,6 +14,7 @@ ConfigurationObject* registeredGroups(std::size_t index)
 {
     static const std::function<ConfigurationObject*()> groups[] = {
         [] { return AutoSaveConfiguration::getRegisteredInstance(); },
+        [] { return ColorConfiguration::getRegisteredInstance(); },
     };
     return index < std::size(groups) ? groups[index]() : nullptr;
 }
