@@ -47,3 +47,6 @@
 #include "Platform/Core/Presentation/Configuration/ColorRangeIndexDeterminer.h"
 #include "Platform/Core/Presentation/Configuration/DecalColorPalette.h"
 #include "Platform/Core/Presentation/Configuration/ResVarPropertiesCommon.h"
+#include "Platform/Core/Presentation/Configuration/ResVarPropertyBase.h"
+#include "Platform/Core/Presentation/Configuration/ContResVarProperty.h"
+#include "Platform/Core/Presentation/Configuration/DiscreteResVarProperty.h"
