@@ -28,12 +28,8 @@ TEST(ContResVarPropertyLifecycle, WithoutDescriptionEverythingIsNeutral)
     for (const ContResVarProperty* property : {&untyped, &outOfRange})
     {
         EXPECT_FALSE(property->resVarPropertiesWasAvailable());
-        EXPECT_FALSE(property->isActive());
         EXPECT_EQ("", property->getDataUnit());
-        EXPECT_EQ(nullptr, property->getResVarProperties());
         EXPECT_EQ(-1, property->determineColorRangeIdx());
-        EXPECT_EQ(MinMaxType::TimeStep, property->getMinMaxType());
-        EXPECT_EQ(10.0, property->getScaleFactor(ContResVarProperty::ValueProportional));
         EXPECT_EQ(&ResVarPropertiesCommon::s_defaultContinuousColorRangeDefinition,
                   &property->getConfigurableColorRangeDefinition());
     }
