@@ -90,7 +90,7 @@ TEST(ContResVarPropertyLifecycle, CopyIsInactiveWithEmptyCacheAndFollowsTheDescr
 
     int copyNotifications = 0;
     copy.connectToSignalResVarPropertyChanged([&] { ++copyNotifications; });
-    description->setMinMaxType(number(MinMaxType::Object));
+    description->setMinMaxType(MinMaxType::Object);
     description->notifyPropertiesChanged(PropertyChangedMinMaxType);
     EXPECT_EQ(1, copyNotifications);
     EXPECT_EQ(MinMaxType::Object, copy.getMinMaxType());
@@ -115,10 +115,10 @@ TEST(ContResVarPropertyLifecycle, AssignmentFollowsTheNewDescriptionOnly)
     double max = 0.0;
     EXPECT_FALSE(target.getMinMaxFromCache(1, min, max));
 
-    first->setMinMaxType(number(MinMaxType::Object));
+    first->setMinMaxType(MinMaxType::Object);
     first->notifyPropertiesChanged(PropertyChangedMinMaxType);
     EXPECT_EQ(MinMaxType::Global, target.getMinMaxType());
-    second->setMinMaxType(number(MinMaxType::Auto));
+    second->setMinMaxType(MinMaxType::Auto);
     second->notifyPropertiesChanged(PropertyChangedMinMaxType);
     EXPECT_EQ(MinMaxType::Auto, target.getMinMaxType());
 }
@@ -223,7 +223,7 @@ TEST(ContResVarPropertyUpdate, EachChangeKindUpdatesItsOwnFields)
         int notifications = 0;
         property.connectToSignalResVarPropertyChanged([&] { ++notifications; });
 
-        description->setMinMaxType(number(MinMaxType::Default));
+        description->setMinMaxType(MinMaxType::Default);
         description->setAbsDefaultMin(-5.0);
         description->setAbsDefaultMax(5.0);
         description->setAbsUpperSpecificationLimit(0.07);
@@ -254,7 +254,7 @@ TEST(ContResVarPropertyUpdate, PerStepPoliciesBecomeObjectWithoutTimeSteps)
         auto description = makeThinningDescription();
         ContResVarProperty property(description);
         property.setMinMaxTimeStepAvailable(false);
-        description->setMinMaxType(number(described));
+        description->setMinMaxType(described);
         description->notifyPropertiesChanged(PropertyChangedMinMaxType);
         EXPECT_EQ(MinMaxType::Object, property.getMinMaxType());
     }

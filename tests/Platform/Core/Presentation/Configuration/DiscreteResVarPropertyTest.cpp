@@ -255,7 +255,7 @@ TEST(DiscreteUpdate, ChangeRebuildsTicksAndNotifiesOnce)
     property.addTick(7, "mine");
 
     description->addDiscretizationLevel(std::make_shared<LevelInfo>(3, "c", 0, 0, 0));
-    description->setMinMaxType(number(MinMaxType::Object));
+    description->setMinMaxType(MinMaxType::Object);
     description->notifyPropertiesChanged(PropertyChangedMinMaxType);
     EXPECT_EQ(1, notifications);
     EXPECT_EQ((TickList{{1, "a"}, {2, "b"}}), ticksOf(property));
