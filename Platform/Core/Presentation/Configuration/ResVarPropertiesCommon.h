@@ -1,5 +1,9 @@
 #pragma once
 
+#include "Platform/Core/Business/ResultVariables/ContinuousColorRangeDefinition.h"
+
+#include <cstdint>
+
 namespace Quarvane
 {
 
@@ -55,6 +59,41 @@ struct ResVarPropertiesCommon
         MaxWrinkles4Level = 40,
         Unassigned41 = 41
     };
+
+    // How a result variable is drawn. Scoped, because this and MinMaxType both have an
+    // Undefined; numbers outside the enumeration (from a damaged description) are kept as they are
+    // and match no type.
+    enum class ScaleType : std::int32_t
+    {
+        Discrete = 0,              // from the variable's discretisation levels
+        ManualDiscrete = 1,        // from ticks the user edits
+        Continuous = 2,
+        ContinuousOutOfRange = 3,  // shows values outside the limits in their own colours
+        ContinuousOutOfSpec = 4,   // shows the specification limits
+        Undefined = 5              // no type, or no active property
+    };
+
+    // Where a scale's limits come from.
+    enum class MinMaxType : std::int32_t
+    {
+        Global = 0,    // the variable's extremes over the whole result
+        TimeStep = 1,  // its extremes at the current time step
+        Auto = 2,      // its extremes at the current time step without outliers
+        Manual = 3,    // the user's minimum and maximum
+        Object = 4,    // its extremes on one object
+        Default = 5,   // the variable's default minimum and maximum
+        Undefined = 6  // no limits
+    };
+
+    using ContinuousColorRangeDefinition = Quarvane::ContinuousColorRangeDefinition;
+
+    // The user-defined continuous range that reproduces the default continuous range: hue 0 to
+    // 0.875, increasing, interpolated in HSV, not quantised. Handed out where a scale has no
+    // definition of its own.
+    static const ContinuousColorRangeDefinition s_defaultContinuousColorRangeDefinition;
+
+    // Continuous, ContinuousOutOfRange and ContinuousOutOfSpec.
+    static bool isContinuousType(ScaleType type);
 };
 
 }  // namespace Quarvane
