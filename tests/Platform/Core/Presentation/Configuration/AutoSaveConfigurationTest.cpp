@@ -68,18 +68,6 @@ TEST(AutoSaveConfiguration, CopyFromEmitsOnceWhenAnythingDiffered)
     EXPECT_EQ(group.getAutoSaveIntervalInMinutes(), 12);
 }
 
-TEST(AutoSaveConfiguration, CopyFromKeepsTheTargetsObservers)
-{
-    AutoSaveConfiguration group;
-    AutoSaveConfiguration source;
-    SignalRecorder<int, int> sourceRecorder(source.m_autoSaveOptionsChangedSignal);
-    source.setAutoSaveOptions(2, 7);
-    SignalRecorder<int, int> targetRecorder(group.m_autoSaveOptionsChangedSignal);
-    group.copyFrom(source);
-    EXPECT_EQ(targetRecorder.calls, (Emissions{{7, 2}}));
-    EXPECT_EQ(sourceRecorder.calls.size(), 1u);
-}
-
 TEST(AutoSaveConfiguration, EditableFollowsTheGroupThenTheValue)
 {
     AutoSaveConfiguration group;
@@ -114,17 +102,6 @@ TEST(AutoSaveConfiguration, EmitsAfterLoadingEvenWhenNothingChanged)
     SignalRecorder<int, int> recorder(group.m_autoSaveOptionsChangedSignal);
     group.emitSignalsAfterConfigLoading();
     EXPECT_EQ(recorder.calls, (Emissions{{5, 0}}));
-}
-
-TEST(AutoSaveConfiguration, CreateConfigurationObjectIsAFreshUnregisteredGroup)
-{
-    AutoSaveConfiguration group;
-    group.setAutoSaveOptions(1, 9);
-    std::unique_ptr<ConfigurationObject> fresh(group.createConfigurationObject());
-    auto* typed = dynamic_cast<AutoSaveConfiguration*>(fresh.get());
-    ASSERT_NE(typed, nullptr);
-    EXPECT_EQ(typed->getAutoSaveIntervalInMinutes(), 5);
-    EXPECT_NE(typed, &group);
 }
 
 TEST(AutoSaveConfiguration, LoadsThroughTheManagerAndReportsTheLoadedValues)

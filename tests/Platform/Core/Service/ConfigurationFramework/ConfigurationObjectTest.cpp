@@ -78,22 +78,6 @@ TEST(ConfigurationObject, NonEditableEntriesAnywhereAreReported)
     EXPECT_TRUE(group.hasNonEditableEntries());
 }
 
-TEST(ConfigurationObject, FirstValueOrChildOfANameWins)
-{
-    class Doubled : public ConfigurationObject
-    {
-    public:
-        Doubled() : ConfigurationObject("Doubled", "", 0, 63)
-        {
-            addConfigurationValue(new ConfigurationValue<int>("K", "", 1, 0, 0, 63));
-            addConfigurationValue(new ConfigurationValue<int>("K", "", 2, 0, 0, 63));
-        }
-    };
-    Doubled doubled;
-    EXPECT_EQ(doubled.getConfigurationValues().size(), 1u);
-    EXPECT_EQ(doubled.getConfigurationValue("K")->getDefaultValueText(), "1");
-}
-
 TEST(ConfigurationValue, ProductMaskAndDefaults)
 {
     ConfigurationValue<int> value("K", "d", 3, 0, 0, 37);
