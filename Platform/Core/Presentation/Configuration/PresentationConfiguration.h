@@ -50,3 +50,6 @@
 #include "Platform/Core/Presentation/Configuration/ResVarPropertyBase.h"
 #include "Platform/Core/Presentation/Configuration/ContResVarProperty.h"
 #include "Platform/Core/Presentation/Configuration/DiscreteResVarProperty.h"
+#include "Platform/Core/Graphics/DiscreteSkinDefinition/DiscreteSkinDefinition.h"
+#include "Platform/Core/Presentation/Configuration/ResVarSettings.h"
+#include "Platform/Core/Presentation/Configuration/ResVarSettingsUtilities.h"
