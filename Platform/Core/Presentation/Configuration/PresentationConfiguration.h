@@ -53,3 +53,4 @@
 #include "Platform/Core/Graphics/DiscreteSkinDefinition/DiscreteSkinDefinition.h"
 #include "Platform/Core/Presentation/Configuration/ResVarSettings.h"
 #include "Platform/Core/Presentation/Configuration/ResVarSettingsUtilities.h"
+#include "Platform/Core/Presentation/Configuration/ResVarMinMaxFactory.h"
