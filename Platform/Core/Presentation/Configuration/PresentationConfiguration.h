@@ -54,3 +54,4 @@
 #include "Platform/Core/Presentation/Configuration/ResVarSettings.h"
 #include "Platform/Core/Presentation/Configuration/ResVarSettingsUtilities.h"
 #include "Platform/Core/Presentation/Configuration/ResVarMinMaxFactory.h"
+#include "Platform/Core/Presentation/Configuration/ColorScaleUtilities.h"
