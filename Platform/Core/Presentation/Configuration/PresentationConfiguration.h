@@ -53,5 +53,8 @@
 #include "Platform/Core/Graphics/DiscreteSkinDefinition/DiscreteSkinDefinition.h"
 #include "Platform/Core/Presentation/Configuration/ResVarSettings.h"
 #include "Platform/Core/Presentation/Configuration/ResVarSettingsUtilities.h"
+#include "Platform/Core/Presentation/Configuration/ResVarSettingsCollection.h"
+#include "Platform/Core/Presentation/Configuration/DefaultResVarSettings.h"
+#include "Platform/Core/Presentation/Configuration/SharedEvalSettingsPresenterInterface.h"
 #include "Platform/Core/Presentation/Configuration/ResVarMinMaxFactory.h"
 #include "Platform/Core/Presentation/Configuration/ColorScaleUtilities.h"
