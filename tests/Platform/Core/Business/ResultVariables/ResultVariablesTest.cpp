@@ -51,20 +51,6 @@ TEST(ResultVariableProperties, SettersStoreAndOneNotificationAnnouncesThem)
     EXPECT_EQ(1u, received.size());
 }
 
-TEST(ResultVariableProperties, LevelsKeepTheirOrderAndOutOfRangeIndexIsNull)
-{
-    ResultVariableProperties properties;
-    properties.addDiscretizationLevel(std::make_shared<LevelInfo>(2.0, "high", 1.0f, 0.0f, 0.0f));
-    properties.addDiscretizationLevel(nullptr);
-    properties.addDiscretizationLevel(std::make_shared<LevelInfo>(1.0, "low", 0.0f, 1.0f, 0.0f));
-    ASSERT_EQ(2u, properties.getNumberOfDiscretizationLevels());
-    EXPECT_EQ("high", properties.getDiscretizationLevel(0)->getLevelName());
-    EXPECT_EQ(1.0, properties.getDiscretizationLevel(1)->getAbsUpperLimit());
-    EXPECT_EQ(nullptr, properties.getDiscretizationLevel(2));
-    properties.clearDiscretizationLevels();
-    EXPECT_EQ(0u, properties.getNumberOfDiscretizationLevels());
-}
-
 TEST(ResultVariablePropertiesCollection, LookUpExactlyByBaseOrIgnoringCase)
 {
     ResultVariablePropertiesCollection collection;
