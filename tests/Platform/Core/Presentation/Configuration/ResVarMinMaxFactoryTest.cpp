@@ -60,7 +60,8 @@ struct Extremes
     double max = 0.0;
 };
 
-// Counts how often each computing policy really computes, and exposes the hash.
+// A derived factory: counts how often the overridden policies really compute (so the dispatch
+// must reach the override), and exposes the hash.
 class CountingFactory : public ResVarMinMaxFactory
 {
 public:
@@ -170,37 +171,31 @@ TEST(ResVarMinMaxFactoryDispatch, SimulatedToolBodiesGiveTheTimeSteps)
     expectExtremes(evaluate(factory), true, -7, 100);
 }
 
-TEST(ResVarMinMaxFactoryDispatch, NoLimitsWithoutAContinuousCapableScale)
+TEST(ResVarMinMaxFactoryDispatch, NeutralWithoutScaleOrCollection)
 {
     auto result = makeResult();
     for (int policy = 0; policy <= 6; ++policy)
     {
         SCOPED_TRACE(policy);
-        auto discrete = scaleWith(static_cast<MinMaxType>(policy), ScaleType::Discrete);
+        const auto type = static_cast<MinMaxType>(policy);
+        // No limits for a Discrete scale or none at all, whatever the policy.
+        auto discrete = scaleWith(type, ScaleType::Discrete);
         expectExtremes(evaluate(ResVarMinMaxFactory(thinning, result, discrete.get())), false, 0, 0);
         expectExtremes(evaluate(ResVarMinMaxFactory(thinning, result, discrete.get()), bodyA), false, 0, 0);
         expectExtremes(evaluate(ResVarMinMaxFactory(thinning, result, nullptr)), false, 0, 0);
-    }
-    auto manualDiscrete = scaleWith(MinMaxType::Manual, ScaleType::ManualDiscrete);
-    expectExtremes(evaluate(ResVarMinMaxFactory(thinning, result, manualDiscrete.get())), true, 2, 5);
-    auto undefined = scaleWith(MinMaxType::Undefined);
-    expectExtremes(evaluate(ResVarMinMaxFactory(thinning, result, undefined.get())), false, 0, 0);
-}
 
-TEST(ResVarMinMaxFactoryDispatch, WithoutCollectionOnlyStoredLimits)
-{
-    for (MinMaxType policy : {MinMaxType::Global, MinMaxType::TimeStep, MinMaxType::Auto, MinMaxType::Object})
-    {
-        SCOPED_TRACE(number(policy));
-        auto scale = scaleWith(policy);
+        // Without a collection only the stored limits; the cache is not read.
+        auto scale = scaleWith(type, ScaleType::ManualDiscrete);
         CountingFactory factory(thinning, nullptr, scale.get());
-        scale->cacheMinMax(factory.computeHash(), 8.0, 9.0);  // must not be read
-        expectExtremes(evaluate(factory), false, 123, 456);
+        scale->cacheMinMax(factory.computeHash(), 8.0, 9.0);
+        const Extremes e = evaluate(factory);
+        if (type == MinMaxType::Manual)
+            expectExtremes(e, true, 2, 5);
+        else if (type == MinMaxType::Default)
+            expectExtremes(e, true, -1, 1);
+        else
+            expectExtremes(e, false, type == MinMaxType::Undefined ? 0 : 123, type == MinMaxType::Undefined ? 0 : 456);
     }
-    auto manual = scaleWith(MinMaxType::Manual);
-    expectExtremes(evaluate(ResVarMinMaxFactory(thinning, nullptr, manual.get())), true, 2, 5);
-    auto byDefault = scaleWith(MinMaxType::Default);
-    expectExtremes(evaluate(ResVarMinMaxFactory(thinning, nullptr, byDefault.get()), bodyA), true, -1, 1);
 }
 
 // --- Caching ---------------------------------------------------------------------------------
@@ -268,31 +263,6 @@ TEST(ResVarMinMaxFactoryCache, ForcedUpdateRecomputesOnce)
     evaluate(factory);
     evaluate(factory);
     EXPECT_EQ(factory.computations, 4);
-}
-
-// --- Derived factories -----------------------------------------------------------------------
-
-class FixedGlobalFactory : public ResVarMinMaxFactory
-{
-public:
-    using ResVarMinMaxFactory::ResVarMinMaxFactory;
-
-protected:
-    bool getGlobalMinMax(double& min, double& max) const override
-    {
-        min = -42.0;
-        max = 42.0;
-        return true;
-    }
-};
-
-TEST(ResVarMinMaxFactoryDerived, OverrideIsDispatchedAndCached)
-{
-    auto result = makeResult();
-    auto scale = scaleWith(MinMaxType::Global);
-    expectExtremes(evaluate(FixedGlobalFactory(thinning, result, scale.get())), true, -42, 42);
-    // The plain factory finds what the derived one cached under the same hash.
-    expectExtremes(evaluate(ResVarMinMaxFactory(thinning, result, scale.get())), true, -42, 42);
 }
 
 }  // namespace

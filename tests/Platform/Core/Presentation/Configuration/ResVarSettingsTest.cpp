@@ -101,6 +101,7 @@ TEST(ResVarSettingsActivation, ActivatesTheMatchingScaleAndAlwaysEmits)
     } cases[] = {
         {{true, true, true}, ScaleType::Discrete, true, ScaleType::Discrete},
         {{true, true, true}, ScaleType::ManualDiscrete, true, ScaleType::ManualDiscrete},
+        {{true, true, true}, ScaleType::ContinuousOutOfRange, true, ScaleType::ContinuousOutOfRange},
         {{true, true, true}, ScaleType::ContinuousOutOfSpec, true, ScaleType::ContinuousOutOfSpec},
         {{true, true, true}, ScaleType::Undefined, false, ScaleType::Continuous},
         {{true, true, true}, static_cast<ScaleType>(42), false, ScaleType::Continuous},
@@ -118,29 +119,13 @@ TEST(ResVarSettingsActivation, ActivatesTheMatchingScaleAndAlwaysEmits)
         EXPECT_EQ(settings->activatePropertyType(c.requested), c.activated);
         EXPECT_EQ(changed.calls.size(), 1u);
         EXPECT_EQ(settings->getActivePropertyType(), c.active);
+        EXPECT_EQ(settings->getActiveProperty() != nullptr, c.active != ScaleType::Undefined);
         const int activeScales = (settings->getDiscreteProperty() && settings->getDiscreteProperty()->isActive()) +
                                  (settings->getManualDiscreteProperty() &&
                                   settings->getManualDiscreteProperty()->isActive()) +
                                  (settings->getContinuousProperty() && settings->getContinuousProperty()->isActive());
         EXPECT_EQ(activeScales, c.active == ScaleType::Undefined ? 0 : 1);
     }
-}
-
-TEST(ResVarSettingsActivation, ActivePropertyMatchesItsSlot)
-{
-    auto description = makeThinningDescription(ScaleType::Discrete);
-    auto settings = settingsWith(description, {true, true, true});
-    settings->activateDefaultPropertyType();
-    EXPECT_EQ(settings->getActiveProperty(), settings->getDiscreteProperty());
-    settings->activatePropertyType(ScaleType::ManualDiscrete);
-    EXPECT_EQ(settings->getActiveProperty(), settings->getManualDiscreteProperty());
-    settings->activatePropertyType(ScaleType::ContinuousOutOfRange);
-    EXPECT_EQ(settings->getActiveProperty(), settings->getContinuousProperty());
-    EXPECT_TRUE(settings->getContinuousProperty()->isShowOutOfRangeOn());
-
-    settings->getContinuousProperty()->deactivate();
-    EXPECT_EQ(settings->getActivePropertyType(), ScaleType::Undefined);
-    EXPECT_EQ(settings->getActiveProperty(), nullptr);
 }
 
 TEST(ResVarSettingsActivation, DefaultTypeNeedsTheDescription)
@@ -219,14 +204,6 @@ TEST(ResVarSettingsCopy, DeepCopiesKeepActivationAndDoNotCount)
     description->notifyPropertiesChanged(PropertyChangedEverything);
     EXPECT_TRUE(copyChanged.calls.empty());
     EXPECT_EQ(copy->getActivePropertyType(), ScaleType::Continuous);
-}
-
-TEST(ResVarSettingsCopy, ForceMinMaxUpdateReachesEveryScale)
-{
-    auto settings = settingsWith(makeThinningDescription(), {true, false, true});
-    settings->setForceMinMaxUpdate();
-    EXPECT_TRUE(settings->getDiscreteProperty()->getForceMinMaxUpdateState());
-    EXPECT_TRUE(settings->getContinuousProperty()->getForceMinMaxUpdateState());
 }
 
 // --- Settings names --------------------------------------------------------------------------
