@@ -192,7 +192,7 @@ void applyNamedContinuousRules(ResVarSettings& settings, ContResVarProperty& sca
     {
         scale.setAlwaysForceMinMaxUpdate();
         offerMinMax(scale, false, false, true);
-        // The deformable results keep their own policy: they are compared across the process.
+        // The deformable results keep the policy their description gives them.
         if (!isOneOf(name, {&SkinBaseName::PREPROCESS_THICKNESS_DEFORMABLE, &SkinBaseName::PREPROCESS_THINNING_DEFORMABLE,
                             &SkinBaseName::PREPROCESS_PLASTICSTRAIN_DEFORMABLE}))
             scale.setMinMaxType(MinMaxType::Object);
