@@ -2,6 +2,7 @@
 
 #include "tools/qvconfig/CheckCommand.h"
 #include "tools/qvconfig/ExitStatus.h"
+#include "tools/qvconfig/RangesCommand.h"
 #include "tools/qvconfig/ShowCommand.h"
 #include "tools/qvconfig/Usage.h"
 
@@ -32,6 +33,8 @@ int dispatch(const std::vector<std::string>& arguments, std::ostream& out, std::
         return runShow(rest, out, err);
     if (command == "check")
         return runCheck(rest, out, err);
+    if (command == "ranges")
+        return runRanges(rest, out, err);
     if (command.size() > 1 && command[0] == '-')
         return usageError(err, "", "unknown option " + command);
     return usageError(err, "", "unknown command " + command);

@@ -139,5 +139,11 @@ void writeText(const ShowReport& report, std::ostream& out)
     }
 }
 
+void writeTable(const std::vector<std::vector<std::string>>& rows, const std::string& indent, std::ostream& out)
+{
+    if (!rows.empty())
+        writeAligned(rows, indent, out);
+}
+
 }  // namespace QvConfig
 }  // namespace Quarvane

@@ -4,6 +4,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 namespace Quarvane
 {
@@ -19,6 +20,10 @@ std::string displayValue(const std::string& type, const std::string& text);
 //     KEY               TYPE  VALUE  DEFAULT  EDITABLE  VISIBLE  DESCRIPTION
 //     AutoSaveInterval  int   5      5        yes       no       The interval ...
 void writeText(const ShowReport& report, std::ostream& out);
+
+// Rows as aligned columns, each line prefixed by `indent`; the first row is the header, and every
+// row has its number of columns.
+void writeTable(const std::vector<std::vector<std::string>>& rows, const std::string& indent, std::ostream& out);
 
 }  // namespace QvConfig
 }  // namespace Quarvane

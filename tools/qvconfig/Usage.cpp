@@ -33,6 +33,7 @@ std::string toolUsage()
                        "Commands:\n"
                        "  show [GROUP]  the configuration groups and their values\n"
                        "  check FILE    whether a configuration file loads cleanly\n"
+                       "  ranges        the colour ranges catalogue, as text or as a picture\n"
                        "\n"
                        "Options:\n"
                        "  -h, --help    this help; \"qvconfig COMMAND --help\" explains a command\n"
@@ -98,6 +99,24 @@ std::string checkUsage()
            "\n"
            "Exit status: 0 when FILE is clean, 1 when it cannot be read or has warnings or repairs,\n"
            "2 wrong command line.\n";
+}
+
+std::string rangesUsage()
+{
+    return "Usage: qvconfig ranges [--png FILE] [--dominant COUNT]...\n"
+           "\n"
+           "Lists the colour ranges catalogue, one range per line: INDEX, KEY, the number of\n"
+           "COLORS, and the FIRST and LAST colour as 0..255 red,green,blue.\n"
+           "\n"
+           "Options:\n"
+           "  --png FILE        draw the ranges into the PNG picture FILE instead: one row per\n"
+           "                    range with its index, key and number of colours, and the range as a\n"
+           "                    bar with colour 0 at the left; no window or display is needed\n"
+           "  --dominant COUNT  first add the dominant-variable range of COUNT colours (2 to 1000),\n"
+           "                    as the application does on demand; may be repeated\n"
+           "  -h, --help        this help\n"
+           "\n" +
+           std::string(s_exitStatus);
 }
 
 int usageError(std::ostream& err, const std::string& command, const std::string& message)

@@ -11,6 +11,7 @@ namespace QvConfig
 std::string toolUsage();
 std::string showUsage();
 std::string checkUsage();
+std::string rangesUsage();
 
 // Reports a wrong command line on `err` with a pointer to the help of `command` (empty for the
 // tool itself) and returns ExitUsage.

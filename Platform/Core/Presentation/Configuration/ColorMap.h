@@ -15,7 +15,7 @@ namespace Quarvane
 class ColorMap
 {
 public:
-    // `numColors` colours, all black.
+    // `numColors` colours, all black (none for a negative count).
     ColorMap(int index, const std::string& key, int numColors);
     ColorMap(int index, const std::string& key, std::vector<ColorRGB> colors);
 

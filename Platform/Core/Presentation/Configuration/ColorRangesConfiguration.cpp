@@ -183,7 +183,9 @@ struct HueWalk
             position += 1.0;
         if (crossesZero && !hueIncreasing && position >= end)
             position -= 1.0;
-        const int level = std::min(static_cast<int>(std::floor(std::abs(position - start) / (span / levels))), levels - 1);
+        // Limited before the conversion: a tiny span makes the quotient too large for an int.
+        const int level = static_cast<int>(
+            std::min(std::floor(std::abs(position - start) / (span / levels)), static_cast<double>(levels - 1)));
         const double stopDistance = levels > 1 ? span / (levels - 1) : 0.0;
         return hueIncreasing ? start + level * stopDistance : start - level * stopDistance;
     }

@@ -2,6 +2,8 @@
 
 #include "Platform/Core/Presentation/Configuration/ColorConfiguration.h"
 
+#include "SignalRecorder.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -201,12 +203,9 @@ TEST_F(ColorRanges, ParameterizedSectionsWithAndWithoutQuantisation)
         EXPECT_EQ(bytes(range->getColors().back()), expected.last);
     }
     // Quantising to 3 stops lands on wheel colours 0, 2 and 4.
-    const auto threeStops = catalogue.getParameterizedColorRange(0.0, 0.5, true, 3)->getColors();
-    EXPECT_EQ(bytes(threeStops[48]), Bytes(170, 204, 0));
-}
+    EXPECT_EQ(bytes(catalogue.getParameterizedColorRange(0.0, 0.5, true, 3)->getColors()[48]), Bytes(170, 204, 0));
 
-TEST_F(ColorRanges, DefaultParametersReproduceTheDefaultScaleBackwards)
-{
+    // The default parameters walk the default scale from its last colour to its first.
     double start = -1, end = -1;
     bool hueIncreasing = false;
     ColorRangesConfiguration::getParametersForDefaultContinuousColorRange(start, end, hueIncreasing);
@@ -217,9 +216,7 @@ TEST_F(ColorRanges, DefaultParametersReproduceTheDefaultScaleBackwards)
 
 TEST_F(ColorRanges, DominantVariableRangesAreAddedOnceAndAnnounced)
 {
-    int announcements = 0;
-    const Signals::Connection connection =
-        catalogue.signalColorRangesChanged.connect([&announcements] { ++announcements; });
+    const Testing::SignalRecorder<> announcements(catalogue.signalColorRangesChanged);
 
     std::string key = "unchanged";
     EXPECT_EQ(catalogue.initDominantVariableColorRange(1, key), -1);
@@ -240,7 +237,7 @@ TEST_F(ColorRanges, DominantVariableRangesAreAddedOnceAndAnnounced)
     ASSERT_EQ(twenty.size(), 20u);
     EXPECT_EQ(bytes(twenty[17]), paletteBytes(8));
     EXPECT_EQ(bytes(twenty[18]), paletteBytes(9));
-    EXPECT_EQ(announcements, 2);
+    EXPECT_EQ(announcements.calls.size(), 2u);
     EXPECT_EQ(catalogue.getColorRangeSize(), 46u);
 }
 
