@@ -159,7 +159,7 @@ TEST(ResVarMinMaxFactoryDispatch, AutoUsesTheCollectionKind)
     expectExtremes(evaluate(onGeometry, bodyA), false, 123, 456);  // no per-body automatic extremes
 }
 
-TEST(ResVarMinMaxFactoryDispatch, SimulatedToolBodiesGiveTheTimeSteps)
+TEST(ResVarMinMaxFactoryDispatch, OnlySimulationResultsGiveTheTimeSteps)
 {
     auto tools = std::make_shared<ToolResVarCollection>();
     auto scale = scaleWith(MinMaxType::TimeStep);
@@ -169,6 +169,10 @@ TEST(ResVarMinMaxFactoryDispatch, SimulatedToolBodiesGiveTheTimeSteps)
 
     tools->setSimulationBodyToolResVarCollection(makeResult());
     expectExtremes(evaluate(factory), true, -7, 100);
+
+    // A geometry check has no time steps to offer.
+    ResVarMinMaxFactory onGeometry(thinning, makeResult<GeometryResVarCollection>(), scale.get());
+    expectExtremes(evaluate(onGeometry), false, 123, 456);
 }
 
 TEST(ResVarMinMaxFactoryDispatch, NeutralWithoutScaleOrCollection)
