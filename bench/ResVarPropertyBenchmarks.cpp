@@ -23,7 +23,7 @@ std::shared_ptr<ResultVariableProperties> makeTenLevelDescription()
 {
     auto description = std::make_shared<ResultVariableProperties>();
     description->setSkinBaseName("FLD");
-    description->setScaleType(static_cast<int>(ScaleType::Discrete));
+    description->setScaleType(ScaleType::Discrete);
     description->setDiscreteColorRangeType(ResVarPropertiesCommon::FormingLimitDiagram);
     description->setUseConfigurableDiscreteColors(true);
     for (int level = 1; level <= 10; ++level)

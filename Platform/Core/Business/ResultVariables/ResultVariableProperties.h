@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace Quarvane
@@ -75,6 +76,15 @@ public:
     void setMinMaxType(std::int32_t type) { m_minMaxType = type; }
     void setContinuousColorRangeType(std::int32_t type) { m_continuousColorRangeType = type; }
     void setDiscreteColorRangeType(std::int32_t type) { m_discreteColorRangeType = type; }
+    // The same from any enumeration (scoped ones included), by its number.
+    template <class Enumeration, std::enable_if_t<std::is_enum_v<Enumeration>, int> = 0>
+    void setScaleType(Enumeration type) { setScaleType(static_cast<std::int32_t>(type)); }
+    template <class Enumeration, std::enable_if_t<std::is_enum_v<Enumeration>, int> = 0>
+    void setMinMaxType(Enumeration type) { setMinMaxType(static_cast<std::int32_t>(type)); }
+    template <class Enumeration, std::enable_if_t<std::is_enum_v<Enumeration>, int> = 0>
+    void setContinuousColorRangeType(Enumeration type) { setContinuousColorRangeType(static_cast<std::int32_t>(type)); }
+    template <class Enumeration, std::enable_if_t<std::is_enum_v<Enumeration>, int> = 0>
+    void setDiscreteColorRangeType(Enumeration type) { setDiscreteColorRangeType(static_cast<std::int32_t>(type)); }
     void setAbsDefaultMin(double value) { m_absDefaultMin = value; }
     void setAbsDefaultMax(double value) { m_absDefaultMax = value; }
     void setAbsLowerSpecificationLimit(double value) { m_absLowerSpecificationLimit = value; }

