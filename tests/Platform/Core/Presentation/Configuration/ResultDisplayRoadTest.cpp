@@ -1,0 +1,145 @@
+// The road a view takes to draw a result variable: its settings from the defaults, the active
+// scale, the scale's limits, the colour range and its colour map; for a discrete scale the colour
+// bar's map and labels. Then a change of the variable's description reaches the view once.
+
+#include "Platform/Core/Business/ResultVariables/ResVarCollection.h"
+#include "Platform/Core/Business/ResultVariables/ResultVariablePropertiesCollection.h"
+#include "Platform/Core/Presentation/Configuration/ColorMapManager.h"
+#include "Platform/Core/Presentation/Configuration/ColorRangesConfiguration.h"
+#include "Platform/Core/Presentation/Configuration/ColorScaleUtilities.h"
+#include "Platform/Core/Presentation/Configuration/DefaultResVarSettings.h"
+#include "Platform/Core/Presentation/Configuration/ResVarMinMaxFactory.h"
+#include "ResVarPropertyTestSupport.h"
+#include "SignalRecorder.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace Quarvane
+{
+namespace
+{
+
+using namespace Testing;
+
+const GUIdentifier blank(0, 7);
+
+struct Evaluation
+{
+    std::shared_ptr<ResVarCollection> results = std::make_shared<ResVarCollection>();
+    std::shared_ptr<ResultVariablePropertiesCollection> properties =
+        std::make_shared<ResultVariablePropertiesCollection>();
+    std::shared_ptr<ResultVariableProperties> thinning = makeThinningDescription();
+    std::shared_ptr<ResultVariableProperties> formability = std::make_shared<ResultVariableProperties>();
+
+    Evaluation()
+    {
+        results->addResultVariable("THINNING", SkinInterpretElementSmooth, {SkinInterpretElementFlat}, ResVarGroupScalar);
+        results->setValues("THINNING", {1, blank, "Blank"}, {-0.02, 0.01, 0.03});
+        results->setValues("THINNING", {2, blank, "Blank"}, {-0.21, 0.02, 0.08});
+        thinning->setMinMaxType(number(MinMaxType::TimeStep));
+        properties->addResVarProperty("THINNING", thinning);
+
+        results->addResultVariable("FORMABILITY", SkinInterpretElementFlat, {}, ResVarGroupScalar);
+        formability->setSkinBaseName("FORMABILITY");
+        formability->setScaleType(number(ScaleType::Discrete));
+        formability->setDiscreteColorRangeType(ResVarPropertiesCommon::GreenYellowRed);
+        formability->addDiscretizationLevel(std::make_shared<LevelInfo>(1.0, "Safe", 0.0f, 1.0f, 0.0f));
+        formability->addDiscretizationLevel(std::make_shared<LevelInfo>(2.0, "Risk", 1.0f, 1.0f, 0.0f));
+        formability->addDiscretizationLevel(std::make_shared<LevelInfo>(3.0, "Crack", 1.0f, 0.0f, 0.0f));
+        properties->addResVarProperty("FORMABILITY", formability);
+    }
+};
+
+TEST(ResultDisplayRoad, ContinuousVariableFromSettingsToColorMap)
+{
+    Evaluation evaluation;
+    DefaultResVarSettings defaults;
+    ResVarSettings* settings = defaults.getSettings("THINNING", evaluation.results, evaluation.properties);
+    ASSERT_NE(settings, nullptr);
+    ContResVarProperty* scale = settings->getActiveProperty();
+    ASSERT_EQ(scale, settings->getContinuousProperty());
+
+    const SkinKey key("THINNING");
+    double min = 0;
+    double max = 0;
+    ResVarMinMaxFactory frame(key, evaluation.results, scale);
+    frame.setTimeStepIdx(2);
+    ASSERT_TRUE(frame.getMinMax(min, max));
+    EXPECT_DOUBLE_EQ(min, -0.21);
+    EXPECT_DOUBLE_EQ(max, 0.08);
+
+    // The next frame finds the extremes in the scale's cache, even though the values moved on.
+    evaluation.results->setValues("THINNING", {2, blank, "Blank"}, {-0.5, 0.5});
+    ResVarMinMaxFactory nextFrame(key, evaluation.results, defaults.getSettings("THINNING", evaluation.results,
+                                                                                evaluation.properties)
+                                                               ->getActiveProperty());
+    nextFrame.setTimeStepIdx(2);
+    ASSERT_TRUE(nextFrame.getMinMax(min, max));
+    EXPECT_DOUBLE_EQ(max, 0.08);
+    // Until the view forces an update, e.g. after the result was reloaded.
+    defaults.getSettingsCollection()->setForceMinMaxUpdateForAllSettings();
+    ASSERT_TRUE(nextFrame.getMinMax(min, max));
+    EXPECT_DOUBLE_EQ(max, 0.5);
+
+    const auto colorMap = ColorMapManager::instance()->getColorMap(scale->getColorRangeIdx());
+    EXPECT_EQ(colorMap->getKey(), ColorRangesConfiguration::s_defaultContinuousColorRange);
+    EXPECT_GT(colorMap->size(), 2u);
+}
+
+TEST(ResultDisplayRoad, DiscreteVariableGivesTheColorBar)
+{
+    Evaluation evaluation;
+    DefaultResVarSettings defaults;
+    ResVarSettings* settings = defaults.getSettings("FORMABILITY", evaluation.results, evaluation.properties);
+    ASSERT_NE(settings, nullptr);
+    ASSERT_EQ(settings->getActivePropertyType(), ScaleType::Discrete);
+    EXPECT_EQ(settings->getActiveProperty()->getRepresentationType(), SkinInterpretElementFlat);
+
+    // A discrete scale has no computed limits.
+    double min = 1;
+    double max = 1;
+    const SkinKey key("FORMABILITY");
+    EXPECT_FALSE(ResVarMinMaxFactory(key, evaluation.results, settings->getActiveProperty()).getMinMax(min, max));
+
+    EXPECT_EQ(ColorScaleUtilities::getDiscreteColorScaleLevelNames(settings),
+              (std::vector<std::string>{"Safe", "Risk", "Crack"}));
+    const auto colorMap = ColorScaleUtilities::getDiscreteColorScaleColorMap(settings);
+    EXPECT_EQ(colorMap, ColorMapManager::instance()->getColorMap(settings->getDiscreteProperty()->getColorRangeIdx()));
+
+    settings->getDiscreteProperty()->setOmittedColorsInColorRange({1});
+    EXPECT_EQ(ColorScaleUtilities::getDiscreteColorScaleLevelNames(settings),
+              (std::vector<std::string>{"Safe", "Crack"}));
+    EXPECT_EQ(ColorScaleUtilities::getDiscreteColorScaleColorMap(settings)->size(), colorMap->size() - 1);
+}
+
+TEST(ResultDisplayRoad, DescriptionChangeReachesTheViewOnce)
+{
+    Evaluation evaluation;
+    DefaultResVarSettings defaults;
+    ResVarSettings* settings = defaults.getSettings("THINNING", evaluation.results, evaluation.properties);
+    ASSERT_TRUE(settings->havePropertyType(ScaleType::ManualDiscrete));
+    SignalRecorder<> redraws(settings->settingsChanged);
+
+    evaluation.thinning->setScaleType(number(ScaleType::ManualDiscrete));
+    evaluation.thinning->notifyPropertiesChanged(PropertyChangedScaleType);
+    EXPECT_EQ(redraws.calls.size(), 1u);
+    EXPECT_EQ(settings->getActivePropertyType(), ScaleType::ManualDiscrete);
+
+    evaluation.thinning->setScaleType(number(ScaleType::ContinuousOutOfSpec));
+    evaluation.thinning->notifyPropertiesChanged(PropertyChangedEverything);
+    EXPECT_EQ(redraws.calls.size(), 2u);
+    EXPECT_EQ(settings->getActivePropertyType(), ScaleType::ContinuousOutOfSpec);
+    EXPECT_TRUE(settings->getActiveProperty()->isShowSpecificationLimitsOn());
+
+    // The result is closed: the settings are dropped and the view asks again.
+    evaluation.properties.reset();
+    evaluation.thinning.reset();
+    EXPECT_EQ(defaults.getSettingsCollection()->getSettings("THINNING"), nullptr);
+}
+
+}  // namespace
+}  // namespace Quarvane
