@@ -1,18 +1,18 @@
-// getEditable by type number, for every group with a type enumeration: each number selects its own
-// value, numbers that select nothing get the group's own answer, and a locked group is locked
-// whatever the number.
-
+#include "Platform/Core/Presentation/Configuration/ConfigurationGroups.h"
 #include "Platform/Core/Presentation/Configuration/DrawingEngineConfiguration.h"
 #include "Platform/Core/Presentation/Configuration/ExportImageConfiguration.h"
+#include "Platform/Core/Presentation/Configuration/ExportOffsetSurfaceConfiguration.h"
 #include "Platform/Core/Presentation/Configuration/InputModeConfiguration.h"
 #include "Platform/Core/Presentation/Configuration/SoftwareManualConfiguration.h"
 #include "Platform/Core/Presentation/Configuration/StartupWindowsConfiguration.h"
 #include "Platform/Core/Presentation/Configuration/ThreeDViewConfiguration.h"
 #include "Platform/Core/Presentation/Configuration/TrevoaConfiguration.h"
 #include "Platform/Core/Presentation/Configuration/UpdateConfiguration.h"
+#include "Platform/Core/Service/ConfigurationFramework/ConfigurationManager.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -20,6 +20,38 @@
 namespace
 {
 using namespace Quarvane;
+
+template <class Group>
+ConfigurationObject* registered()
+{
+    return Group::getRegisteredInstance();
+}
+
+ConfigurationObject* registeredDrawingEngine() { return &DrawingEngineConfiguration::getRegisteredInstance(); }
+
+TEST(ConfigurationGroups, EachGroupRegistersOnceUnderItsClassNameForTools)
+{
+    const std::pair<const char*, ConfigurationObject* (*)()> groups[] = {
+        {"DrawingEngineConfiguration", registeredDrawingEngine},
+        {"ExportImageConfiguration", registered<ExportImageConfiguration>},
+        {"ExportOffsetSurfaceConfiguration", registered<ExportOffsetSurfaceConfiguration>},
+        {"InputModeConfiguration", registered<InputModeConfiguration>},
+        {"SoftwareManualConfiguration", registered<SoftwareManualConfiguration>},
+        {"TrevoaConfiguration", registered<TrevoaConfiguration>},
+        {"StartupWindowsConfiguration", registered<StartupWindowsConfiguration>},
+        {"ThreeDViewConfiguration", registered<ThreeDViewConfiguration>},
+        {"UpdateConfiguration", registered<UpdateConfiguration>},
+    };
+    const std::vector<std::string> listed = ConfigurationGroups::registerAll();
+    for (const auto& [name, registeredInstance] : groups)
+    {
+        EXPECT_NE(std::find(listed.begin(), listed.end(), name), listed.end()) << name;
+        ConfigurationObject* instance = registeredInstance();
+        EXPECT_EQ(ConfigurationManager::getInstance().getConfigurationObject(name), instance) << name;
+        EXPECT_EQ(registeredInstance(), instance) << name;
+    }
+    EXPECT_EQ(ConfigurationGroups::registerAll(), listed);
+}
 
 struct TypeTable
 {
@@ -40,9 +72,11 @@ TypeTable typeTable(const char* name, std::vector<const char*> keysByType, bool 
             std::move(keysByType), editableWhenNothingSelected};
 }
 
-const std::vector<TypeTable>& tables()
+// getEditable by type number: each number selects its own value, numbers that select nothing get
+// the group's own answer, and a locked group is locked whatever the number.
+TEST(ConfigurationGroups, EachTypeNumberReadsItsOwnFlagAndOthersGetTheGroupsAnswerUnlessTheGroupIsLocked)
 {
-    static const std::vector<TypeTable> all{
+    const TypeTable tables[] = {
         typeTable<DrawingEngineConfiguration, DrawingEngineConfiguration::DrawingEngineConfigTypes>(
             "DrawingEngine", {"DriverType", nullptr, "UseHardwareAcceleratedOffscreenRendering",
                               "NoOfBytesUsedForDssCache", "AntiAliasingMode", "ViewLabelFontSize"}),
@@ -67,42 +101,26 @@ const std::vector<TypeTable>& tables()
         typeTable<UpdateConfiguration, UpdateConfiguration::Types>(
             "Update", {"CheckOnNextStart", "ApplicationUpdates", "MaterialUpdates", "NewsUpdates"}),
     };
-    return all;
-}
-
-TEST(GroupTypeNumbers, EachNumberReadsTheFlagOfItsOwnValue)
-{
-    for (const TypeTable& table : tables())
+    for (const TypeTable& table : tables)
     {
         const int count = static_cast<int>(table.keysByType.size());
-        for (int locked = 0; locked < count; ++locked)
+        for (int locked = -1; locked <= count; ++locked)  // -1: nothing locked; count: the whole group
         {
-            if (table.keysByType[locked] == nullptr)
-                continue;
             const auto group = table.make();
-            group->getConfigurationValue(table.keysByType[locked])->setEditable(false);
-            for (int type = 0; type < count; ++type)
+            if (locked >= 0 && locked < count && table.keysByType[locked] != nullptr)
+                group->getConfigurationValue(table.keysByType[locked])->setEditable(false);
+            else if (locked == count)
+                group->setEditable(false);
+            for (int type = -1; type <= count; ++type)
             {
-                const bool expected =
-                    table.keysByType[type] == nullptr ? table.editableWhenNothingSelected : type != locked;
+                const bool selected = type >= 0 && type < count && table.keysByType[type] != nullptr;
+                const bool expected = locked == count ? false
+                                      : selected      ? type != locked
+                                                      : table.editableWhenNothingSelected;
                 EXPECT_EQ(table.editable(*group, type), expected)
-                    << table.group << ": type " << type << " with " << table.keysByType[locked] << " locked";
+                    << table.group << ": type " << type << " with " << locked << " locked";
             }
         }
-    }
-}
-
-TEST(GroupTypeNumbers, NumbersThatSelectNothingGetTheGroupsAnswerUnlessTheGroupIsLocked)
-{
-    for (const TypeTable& table : tables())
-    {
-        const auto group = table.make();
-        const int beyond = static_cast<int>(table.keysByType.size());
-        EXPECT_EQ(table.editable(*group, beyond), table.editableWhenNothingSelected) << table.group;
-        EXPECT_EQ(table.editable(*group, -1), table.editableWhenNothingSelected) << table.group;
-        group->setEditable(false);
-        for (int type = -1; type <= beyond; ++type)
-            EXPECT_FALSE(table.editable(*group, type)) << table.group << ": type " << type;
     }
 }
 

@@ -1,0 +1,117 @@
+#pragma once
+
+#include "EmissionLog.h"
+
+#include "Platform/Core/Service/ConfigurationFramework/ConfigurationManager.h"
+#include "tests/Platform/Core/Service/ConfigurationFramework/SampleObjects.h"
+
+#include <QtCore/QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace Quarvane::Testing
+{
+using Log = std::vector<std::string>;
+
+// One value as a configuration file holds it.
+inline std::string storedValue(const std::string& key, const std::string& type, const std::string& text,
+                               bool locked = false)
+{
+    return "<value key=\"" + key + "\" type=\"" + type + "\"" + (locked ? " editable=\"false\"" : "") + ">" + text +
+           "</value>";
+}
+
+inline std::string storedObject(const std::string& name, const std::string& content)
+{
+    return "<object name=\"" + name + "\">" + content + "</object>";
+}
+
+// Two groups, each registered with a manager of its own (not the process-wide one). The first is
+// loaded from a system file and a user file holding the given values, changed by `edit` and saved
+// to the user file; `reload()` then loads both files into the second, as the next start would.
+template <class Group>
+struct RoundTrip
+{
+    template <class Edit>
+    RoundTrip(const std::string& systemValues, Edit edit, const std::string& userValues = "")
+    {
+        firstManager.addConfigurationObject(first, first->getName());
+        secondManager.addConfigurationObject(second, second->getName());
+        system = writeFile(dir, "system.xml", configurationXml(storedObject(first->getName(), systemValues)));
+        user = writeFile(dir, "user.xml",
+                         configurationXml(userValues.empty() ? "" : storedObject(first->getName(), userValues)));
+        firstLoad = firstManager.loadConfiguration({system}, user);
+        edit(*first);
+        std::string error;
+        EXPECT_TRUE(firstManager.saveUserConfiguration(user, &error)) << error;
+    }
+    Group& reload()
+    {
+        secondLoad = secondManager.loadConfiguration({system}, user);
+        return *second;
+    }
+    std::string savedText() const { return readFile(user); }
+
+    QTemporaryDir dir;
+    ConfigurationManager firstManager, secondManager;
+    std::shared_ptr<Group> first = std::make_shared<Group>(), second = std::make_shared<Group>();
+    std::string system, user;
+    ConfigurationLoadResult firstLoad, secondLoad;
+};
+
+// Reads `values` as the group's object in a single system file.
+template <class Group>
+void loadSystemFile(Group& group, const std::string& values)
+{
+    ConfigReader::fromXml(configurationXml(storedObject(group.getName(), values)))
+        .readConfigurationObject(group.getName(), group);
+}
+
+// One stored value and the text its key holds once a new group has read it.
+struct LoadCase
+{
+    const char* key;
+    const char* type;
+    const char* text;
+    bool locked;
+    const char* held;
+};
+
+template <class Group>
+void expectLoaded(const std::vector<LoadCase>& cases)
+{
+    for (const LoadCase& c : cases)
+    {
+        Group group;
+        loadSystemFile(group, storedValue(c.key, c.type, c.text, c.locked));
+        EXPECT_EQ(group.getConfigurationValue(c.key)->getValueText(), c.held)
+            << c.key << " = " << c.text << (c.locked ? ", locked" : "");
+    }
+}
+
+// An action on a new group and the emissions it must cause.
+template <class Group>
+struct EmissionCase
+{
+    const char* what;
+    void (*act)(Group&);
+    Log emitted;
+};
+
+template <class Group>
+void expectEmissions(void (*watchAll)(EmissionLog&, Group&), const std::vector<EmissionCase<Group>>& cases)
+{
+    for (const EmissionCase<Group>& c : cases)
+    {
+        Group group;
+        EmissionLog log;
+        watchAll(log, group);
+        c.act(group);
+        EXPECT_EQ(log.entries, c.emitted) << c.what;
+    }
+}
+
+}  // namespace Quarvane::Testing
