@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <functional>
 #include <limits>
 
 namespace Quarvane
@@ -12,8 +10,9 @@ namespace Quarvane
 namespace
 {
 
-const GUIdentifier bodyA(0, 1);
-const GUIdentifier bodyB(0, 2);
+using Result = std::shared_ptr<ResVarCollection>;
+using Pair = std::pair<double, double>;
+const GUIdentifier all, bodyA(0, 1), bodyB(0, 2);
 const SkinKey thinning("THINNING");
 const double nan = std::numeric_limits<double>::quiet_NaN();
 
@@ -23,7 +22,7 @@ const double nan = std::numeric_limits<double>::quiet_NaN();
 //   step 1, B, Die           0.25
 //   step 2, A, Blank         1 2 3 4 5 6 7 8 9 100   (100 is an outlier)
 //   step 2, B, Blank         -7
-std::shared_ptr<ResVarCollection> makeResult()
+Result makeResult()
 {
     auto result = std::make_shared<ResVarCollection>();
     result->addResultVariable(thinning.getBase(), SkinInterpretElementSmooth, {}, ResVarGroupScalar);
@@ -35,67 +34,58 @@ std::shared_ptr<ResVarCollection> makeResult()
     return result;
 }
 
-struct Case
+enum Policy { Global, Step, Object, Auto };
+struct Case { const char* what; Policy policy; GUIdentifier body; unsigned int step; std::string object;
+              bool found; double min, max; };
+
+// Each policy for every body (a null body) or for one body.
+bool determine(const Case& c, const Result& r, double& lo, double& hi)
 {
-    const char* policy;
-    std::function<bool(const std::shared_ptr<ResVarCollection>&, double&, double&)> determine;
-    bool found;
-    double min;
-    double max;
-};
+    using M = MinMaxDeterminer;
+    const SkinKey& key = thinning;
+    const bool every = c.body.isNull();
+    switch (c.policy)
+    {
+    case Global: return every ? M::getMinMaxGlobal(r, key, lo, hi) : M::getBodyMinMaxGlobal(r, c.body, key, lo, hi);
+    case Step: return every ? M::getMinMax(r, key, lo, hi, c.step) : M::getBodyMinMax(r, c.body, key, lo, hi, c.step);
+    case Object:
+        return every ? M::getMinMax(r, key, lo, hi, c.object) : M::getBodyMinMax(r, c.body, key, lo, hi, c.object);
+    case Auto:
+        return every ? M::getMinMaxAuto(r, key, lo, hi, c.step) : M::getBodyMinMaxAuto(r, c.body, key, lo, hi, c.step);
+    }
+    return false;
+}
 
 TEST(MinMaxDeterminer, EveryPolicyOnAKnownResult)
 {
-    using M = MinMaxDeterminer;
-    using C = const std::shared_ptr<ResVarCollection>&;
     const Case cases[] = {
-        {"global", [](C c, double& lo, double& hi) { return M::getMinMaxGlobal(c, thinning, lo, hi); }, true, -7, 100},
-        {"global A", [](C c, double& lo, double& hi) { return M::getBodyMinMaxGlobal(c, bodyA, thinning, lo, hi); },
-         true, -0.05, 100},
-        {"global B", [](C c, double& lo, double& hi) { return M::getBodyMinMaxGlobal(c, bodyB, thinning, lo, hi); },
-         true, -7, 0.25},
-        {"step 0 skips NaN", [](C c, double& lo, double& hi) { return M::getMinMax(c, thinning, lo, hi, 0u); }, true,
-         0.1, 0.2},
-        {"step 1", [](C c, double& lo, double& hi) { return M::getMinMax(c, thinning, lo, hi, 1u); }, true, -0.05, 0.3},
-        {"step 1 B", [](C c, double& lo, double& hi) { return M::getBodyMinMax(c, bodyB, thinning, lo, hi, 1u); },
-         true, 0.25, 0.25},
-        {"step 5", [](C c, double& lo, double& hi) { return M::getMinMax(c, thinning, lo, hi, 5u); }, false, 0, 0},
-        {"object Blank and below",
-         [](C c, double& lo, double& hi) { return M::getMinMax(c, thinning, lo, hi, std::string("Blank")); }, true,
-         -7, 100},
-        {"object Blank/Flange",
-         [](C c, double& lo, double& hi) { return M::getMinMax(c, thinning, lo, hi, std::string("Blank/Flange")); },
-         true, -0.05, 0.3},
-        {"object prefix is no parent",
-         [](C c, double& lo, double& hi) { return M::getMinMax(c, thinning, lo, hi, std::string("Bla")); }, false, 0,
-         0},
-        {"object Die on A",
-         [](C c, double& lo, double& hi) { return M::getBodyMinMax(c, bodyA, thinning, lo, hi, std::string("Die")); },
-         false, 0, 0},
-        {"every object", [](C c, double& lo, double& hi) { return M::getMinMax(c, thinning, lo, hi, std::string()); },
-         true, -7, 100},
+        {"global", Global, all, 0, "", true, -7, 100},
+        {"global A", Global, bodyA, 0, "", true, -0.05, 100},
+        {"global B", Global, bodyB, 0, "", true, -7, 0.25},
+        {"step 0 skips NaN", Step, all, 0, "", true, 0.1, 0.2},
+        {"step 1", Step, all, 1, "", true, -0.05, 0.3},
+        {"step 1 B", Step, bodyB, 1, "", true, 0.25, 0.25},
+        {"step 5", Step, all, 5, "", false, 0, 0},
+        {"object Blank and below", Object, all, 0, "Blank", true, -7, 100},
+        {"object Blank/Flange", Object, all, 0, "Blank/Flange", true, -0.05, 0.3},
+        {"object prefix is no parent", Object, all, 0, "Bla", false, 0, 0},
+        {"object Die on A", Object, bodyA, 0, "Die", false, 0, 0},
+        {"every object", Object, all, 0, "", true, -7, 100},
         // Sorted: -7 1 2 ... 9 100; Q1 2.5, Q3 7.5, fences -5 and 15.
-        {"auto step 2", [](C c, double& lo, double& hi) { return M::getMinMaxAuto(c, thinning, lo, hi, 2u); }, true, 1,
-         9},
-        {"auto step 2 B", [](C c, double& lo, double& hi) { return M::getBodyMinMaxAuto(c, bodyB, thinning, lo, hi, 2u); },
-         true, -7, -7},
-        {"auto step 0", [](C c, double& lo, double& hi) { return M::getMinMaxAuto(c, thinning, lo, hi, 0u); }, true,
-         0.1, 0.2},
-        {"unknown variable",
-         [](C c, double& lo, double& hi) { return M::getMinMaxGlobal(c, SkinKey("STRESS"), lo, hi); }, false, 0, 0},
-        {"no collection",
-         [](C, double& lo, double& hi) { return M::getMinMax(std::shared_ptr<ResVarCollection>(), thinning, lo, hi, 0u); },
-         false, 0, 0},
+        {"auto step 2", Auto, all, 2, "", true, 1, 9},
+        {"auto step 2 B", Auto, bodyB, 2, "", true, -7, -7},
+        {"auto step 0", Auto, all, 0, "", true, 0.1, 0.2},
     };
-    const auto result = makeResult();
+    const Result result = makeResult();
     for (const Case& c : cases)
     {
-        double min = 42.0;
-        double max = 43.0;
-        EXPECT_EQ(c.found, c.determine(result, min, max)) << c.policy;
-        EXPECT_EQ(c.found ? c.min : 42.0, min) << c.policy;
-        EXPECT_EQ(c.found ? c.max : 43.0, max) << c.policy;
+        double min = 42.0, max = 43.0;
+        EXPECT_EQ(c.found, determine(c, result, min, max)) << c.what;
+        EXPECT_EQ(c.found ? Pair(c.min, c.max) : Pair(42.0, 43.0), Pair(min, max)) << c.what;
     }
+    double min = 0.0, max = 0.0;
+    EXPECT_FALSE(MinMaxDeterminer::getMinMaxGlobal(result, SkinKey("STRESS"), min, max));
+    EXPECT_FALSE(MinMaxDeterminer::getMinMax(Result(), thinning, min, max, 0u));
 }
 
 TEST(MinMaxDeterminer, ToolResultsAutomaticallyOverEveryStep)
@@ -104,11 +94,9 @@ TEST(MinMaxDeterminer, ToolResultsAutomaticallyOverEveryStep)
     tools->addResultVariable("TOOL_WEAR", SkinInterpretNodalSmooth, {}, ResVarGroupScalar);
     tools->setValues("TOOL_WEAR", {0, bodyA, ""}, {0.0, 0.5});
     tools->setValues("TOOL_WEAR", {3, bodyA, ""}, {0.25, 1.0, 0.75});
-    double min = 0.0;
-    double max = 0.0;
+    double min = 0.0, max = 0.0;
     ASSERT_TRUE(MinMaxDeterminer::getMinMaxAuto(tools, SkinKey("TOOL_WEAR"), min, max));
-    EXPECT_EQ(0.0, min);
-    EXPECT_EQ(1.0, max);
+    EXPECT_EQ(Pair(0.0, 1.0), Pair(min, max));
 }
 
 TEST(ResVarCollectionUtilities, MaxTimeStepIsTheLastStepWithValues)

@@ -11,14 +11,10 @@ namespace Quarvane::Testing
 using ScaleType = ResVarPropertiesCommon::ScaleType;
 using MinMaxType = ResVarPropertiesCommon::MinMaxType;
 
-inline int number(ScaleType type)
+template <typename Enum>
+int number(Enum value)
 {
-    return static_cast<int>(type);
-}
-
-inline int number(MinMaxType type)
-{
-    return static_cast<int>(type);
+    return static_cast<int>(value);
 }
 
 // A thinning description as a result file would give it: continuous, both specification limits
@@ -39,7 +35,6 @@ inline std::shared_ptr<ResultVariableProperties> makeThinningDescription(ScaleTy
     description->setLSLUsage(true);
     description->setUSLUsage(true);
     description->setArrowScaleFactor(2.5);
-    description->setShowHeadsOnBothSides(false);
     return description;
 }
 
