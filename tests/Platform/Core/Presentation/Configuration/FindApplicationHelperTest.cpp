@@ -19,55 +19,28 @@ QString executableIn(const QString& location, const QString& executable) { retur
 TEST(FindApplicationHelper, NamesTheFourApplications)
 {
     const std::pair<int, const char*> cases[] = {{0, "Pressan"}, {1, "Jointra"}, {2, "Hollex"}, {3, "Stagix"},
-                                                 {4, ""},        {5, ""},        {-1, ""}};
+                                                 {4, ""},        {-1, ""}};
     for (const auto& [number, name] : cases)
         EXPECT_EQ(App::mapQuarvaneApplicationsToName(static_cast<App::QuarvaneApplications>(number)), name) << number;
-}
-
-TEST(FindApplicationHelper, FindsAnUninstallEntryOfTheSuitesPublisherByKindAndVersion)
-{
-    TemporaryRegistry registry;
-    const QString location = registry.install("P11", "QVPressanUI.exe");
-    registry.addUninstallEntry("{11}", "Quarvane", "Pressan R11", location);
-    const QString path = executableIn(location, "QVPressanUI.exe");
-
-    EXPECT_EQ(App::findApplicationByTypeAndVersion(App::Pressan, "R11"), path);
-    EXPECT_EQ(App::findApplicationByTypeAndVersion(App::Pressan, "r11"), "");
-    EXPECT_EQ(App::findApplicationByTypeAndVersion(App::Pressan, "R1"), "");
-    EXPECT_EQ(App::findApplicationByTypeAndVersion(App::Stagix, "R11"), "");
-    EXPECT_EQ(App::findApplicationsByType(App::Pressan), (Installations{{path, "Pressan R11"}}));
-    EXPECT_EQ(App::findAllInstalledApplicationNames(), std::set<QString>{"Pressan R11"});
 }
 
 // Each entry is the only one in its registry; `found` tells whether the finder lists it.
 TEST(FindApplicationHelper, IgnoresEntriesOfOtherPublishersAndWithoutAnExecutable)
 {
-    const struct
+    const std::tuple<const char*, bool, const char*, bool> cases[] = {
+        // {publisher, install location given, executable on disk, found}
+        {"Quarvane", true, "QVPressanUI.exe", true},       {"QUARVANE", true, "QVPressanUI.exe", false},
+        {"Quarvane GmbH", true, "QVPressanUI.exe", false}, {"", true, "QVPressanUI.exe", false},
+        {"Quarvane", false, "QVPressanUI.exe", false},     {"Quarvane", true, "QVStagixUI.exe", false},
+        {"Quarvane", true, "", false}};
+    for (const auto& [publisher, useLocation, executable, found] : cases)
     {
-        const char* what;
-        QString publisher;
-        QString displayName;
-        bool useLocation;
-        QString executableOnDisk;
-        bool found;
-    } cases[] = {
-        {"the suite's own", "Quarvane", "Pressan R12", true, "QVPressanUI.exe", true},
-        {"publisher in capitals", "QUARVANE", "Pressan R12", true, "QVPressanUI.exe", false},
-        {"text after the publisher", "Quarvane GmbH", "Pressan R12", true, "QVPressanUI.exe", false},
-        {"publisher missing", "", "Pressan R12", true, "QVPressanUI.exe", false},
-        {"empty install location", "Quarvane", "Pressan R12", false, "QVPressanUI.exe", false},
-        {"executable of another kind", "Quarvane", "Pressan R12", true, "QVStagixUI.exe", false},
-        {"no executable at all", "Quarvane", "Pressan R12", true, "", false},
-    };
-    for (const auto& testCase : cases)
-    {
-        SCOPED_TRACE(testCase.what);
+        SCOPED_TRACE(std::string(publisher) + " " + executable + (useLocation ? "" : " without a location"));
         TemporaryRegistry registry;
-        const QString location = registry.install("Suite", testCase.executableOnDisk);
-        registry.addUninstallEntry("{1}", testCase.publisher, testCase.displayName,
-                                   testCase.useLocation ? location : QString());
-        EXPECT_EQ(App::findAllInstalledApplicationNames().size(), testCase.found ? 1u : 0u);
-        EXPECT_EQ(App::findApplicationByTypeAndVersion(App::Pressan, "R12").isEmpty(), !testCase.found);
+        const QString location = registry.install("Suite", executable);
+        registry.addUninstallEntry("{1}", publisher, "Pressan R12", useLocation ? location : QString());
+        EXPECT_EQ(App::findAllInstalledApplicationNames().size(), found ? 1u : 0u);
+        EXPECT_EQ(App::findApplicationByTypeAndVersion(App::Pressan, "R12").isEmpty(), !found);
     }
 }
 
@@ -80,25 +53,23 @@ TEST(FindApplicationHelper, KindComesFromTheFirstApplicationTheNameContains)
     // Names no application: its bin folder is what must exist.
     const QString tools = registry.install("Tools", "");
     registry.addUninstallEntry("{t}", "Quarvane", "Suite Tools R12", tools);
-    const QString jointraPath = executableIn(jointra, "QVJointraUI.exe");
-    const QString toolsPath = tools + "\\bin\\";
+    const Installations both{{executableIn(jointra, "QVJointraUI.exe"), "Stagix for Jointra R12"}};
 
-    EXPECT_EQ(App::findApplicationsByType(App::Jointra), (Installations{{jointraPath, "Stagix for Jointra R12"}}));
-    EXPECT_EQ(App::findApplicationsByType(App::Stagix), (Installations{{jointraPath, "Stagix for Jointra R12"}}));
+    EXPECT_EQ(App::findApplicationsByType(App::Jointra), both);
+    EXPECT_EQ(App::findApplicationsByType(App::Stagix), both);
     EXPECT_EQ(App::findApplicationsByType(App::Hollex), Installations{});
     EXPECT_EQ(App::findApplicationsByType(App::NoApplication),
-              (Installations{{jointraPath, "Stagix for Jointra R12"}, {toolsPath, "Suite Tools R12"}}));
-    EXPECT_EQ(App::findAllInstalledApplicationNames(),
-              (std::set<QString>{"Stagix for Jointra R12", "Suite Tools R12"}));
+              (Installations{*both.begin(), {tools + "\\bin\\", "Suite Tools R12"}}));
 }
 
+// Uninstall entries come first, then the suite's own key, which names the kind through its group
+// name; a trailing backslash is not doubled.
 TEST(FindApplicationHelper, ReadsTheSuitesOwnKeyAfterTheUninstallEntries)
 {
     TemporaryRegistry registry;
     const QString both = registry.install("Both", "QVHollexUI.exe");
     registry.addUninstallEntry("{b}", "Quarvane", "Hollex R12 (uninstall)", both);
     registry.addSuiteEntry("Hollex R12", both);
-    // A trailing backslash is not doubled; the suite key names the kind through its group name.
     const QString own = registry.install("Own", "QVHollexUI.exe");
     registry.addSuiteEntry("Hollex R13", own + "\\");
     registry.addSuiteEntry("Hollex R14", registry.install("Empty", ""));
@@ -108,6 +79,7 @@ TEST(FindApplicationHelper, ReadsTheSuitesOwnKeyAfterTheUninstallEntries)
                              {executableIn(own, "QVHollexUI.exe"), "Hollex R13"}}));
 }
 
+// The version must appear in the name as written; among matches the smallest path wins.
 TEST(FindApplicationHelper, ChoosesTheSmallestPathAmongMatchingVersions)
 {
     TemporaryRegistry registry;
@@ -119,9 +91,11 @@ TEST(FindApplicationHelper, ChoosesTheSmallestPathAmongMatchingVersions)
     registry.addUninstallEntry("{0}", "Quarvane", "Pressan R11", older);
     registry.addSuiteEntry("Stagix R12", registry.install("c-stagix", "QVStagixUI.exe"));
 
-    EXPECT_EQ(App::findApplicationByTypeAndVersion(App::Pressan, "R12"), executableIn(first, "QVPressanUI.exe"));
-    // An empty version matches every installation of the kind.
-    EXPECT_EQ(App::findApplicationByTypeAndVersion(App::Pressan, ""), executableIn(older, "QVPressanUI.exe"));
+    const QString beta = executableIn(first, "QVPressanUI.exe"), r11 = executableIn(older, "QVPressanUI.exe");
+    const std::pair<const char*, QString> cases[] = {{"R12", beta}, {"R11", r11}, {"", r11}, {"r11", ""}, {"R1", ""}};
+    for (const auto& [version, path] : cases)
+        EXPECT_EQ(App::findApplicationByTypeAndVersion(App::Pressan, version), path) << version;
+    EXPECT_EQ(App::findApplicationByTypeAndVersion(App::Stagix, "R11"), "");
     EXPECT_EQ(App::findAllInstalledApplicationNames(),
               (std::set<QString>{"Pressan Beta R12", "Pressan R11", "Pressan R12", "Stagix R12"}));
 }
