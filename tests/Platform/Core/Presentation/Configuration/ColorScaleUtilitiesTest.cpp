@@ -18,38 +18,42 @@ namespace
 
 using namespace Testing;
 using Names = std::vector<std::string>;
-using Values = std::vector<double>;
+using Colors = std::vector<ColorRGB>;
 
-int defaultDiscreteIndex()
+int defaultDiscrete()
 {
     return ColorRangesConfiguration::getInstance()->getColorRangeIdx(ColorRangesConfiguration::s_defaultDiscreteColorRange);
 }
 
-// Settings whose discrete scale has ticks 10 "a", 20 "b", the last range "c", the default
-// discrete colour range and the given omitted positions.
-std::unique_ptr<ResVarSettings> settingsWithScale(const std::set<int>& omitted, ScaleType slot = ScaleType::Discrete)
+// A discrete scale in the given slot with ticks 10, 20 .. labelled as given (by default "a", "b",
+// the last range "c"), the default discrete colour range and the given omitted positions.
+DiscreteResVarProperty* scaleWith(ResVarSettings& settings, const std::set<int>& omitted, ScaleType slot,
+                                  Names labels = {"a", "b", "c"})
+{
+    auto* scale = new DiscreteResVarProperty(nullptr, slot);
+    for (std::size_t i = 0; i + 1 < labels.size(); ++i)
+        scale->addTick(10.0 * (i + 1), labels[i]);
+    scale->setLastRangeString(labels.back());
+    scale->setColorRangeIdx(defaultDiscrete());
+    scale->setOmittedColorsInColorRange(omitted);
+    slot == ScaleType::Discrete ? settings.setDiscreteProperty(scale) : settings.setManualDiscreteProperty(scale);
+    return scale;
+}
+
+std::unique_ptr<ResVarSettings> settingsWith(const std::set<int>& omitted, ScaleType slot = ScaleType::Discrete)
 {
     auto settings = std::make_unique<ResVarSettings>(nullptr, "THINNING");
-    auto* scale = new DiscreteResVarProperty(nullptr, slot);
-    scale->addTick(10, "a");
-    scale->addTick(20, "b");
-    scale->setLastRangeString("c");
-    scale->setColorRangeIdx(defaultDiscreteIndex());
-    scale->setOmittedColorsInColorRange(omitted);
-    if (slot == ScaleType::Discrete)
-        settings->setDiscreteProperty(scale);
-    else
-        settings->setManualDiscreteProperty(scale);
+    scaleWith(*settings, omitted, slot);
     return settings;
 }
 
-TEST(ColorScaleLevels, OmittedRangesAreLeftOut)
+TEST(ColorScaleLevels, OmittedRangesAreLeftOutAndTheDiscreteScaleWins)
 {
     const struct
     {
         std::set<int> omitted;
         Names names;
-        Values values;
+        std::vector<double> values;
     } cases[] = {
         {{}, {"a", "b", "c"}, {10, 20}},
         {{1}, {"a", "c"}, {10}},
@@ -59,54 +63,42 @@ TEST(ColorScaleLevels, OmittedRangesAreLeftOut)
     };
     for (const auto& c : cases)
     {
-        const auto settings = settingsWithScale(c.omitted);
+        const auto settings = settingsWith(c.omitted);
         Names names{"stale"};
-        Values values{-1};
+        std::vector<double> values{-1};
         ColorScaleUtilities::getDiscreteColorScaleLevelInformation(settings.get(), names, values);
         EXPECT_EQ(names, c.names);
         EXPECT_EQ(values, c.values);
         EXPECT_EQ(ColorScaleUtilities::getDiscreteColorScaleLevelNames(settings.get()), c.names);
     }
-}
 
-TEST(ColorScaleLevels, DiscreteScaleWinsOverTheManualOne)
-{
-    auto settingsOwner = settingsWithScale({}, ScaleType::ManualDiscrete);
-    ResVarSettings& settings = *settingsOwner;
-    EXPECT_EQ(ColorScaleUtilities::getDiscreteColorScaleLevelNames(&settings), (Names{"a", "b", "c"}));
-
-    auto* discrete = new DiscreteResVarProperty(nullptr, ScaleType::Discrete);
-    discrete->addTick(1, "low");
-    discrete->setLastRangeString("high");
-    discrete->setColorRangeIdx(defaultDiscreteIndex());
-    settings.setDiscreteProperty(discrete);
-    settings.activatePropertyType(ScaleType::ManualDiscrete);  // which one is active does not matter
-    EXPECT_EQ(ColorScaleUtilities::getDiscreteColorScaleLevelNames(&settings), (Names{"low", "high"}));
+    // Without a discrete scale the manual one; with both the discrete one, whichever is active.
+    auto settings = settingsWith({}, ScaleType::ManualDiscrete);
+    EXPECT_EQ(ColorScaleUtilities::getDiscreteColorScaleLevelNames(settings.get()), (Names{"a", "b", "c"}));
+    scaleWith(*settings, {}, ScaleType::Discrete, {"low", "high"});
+    settings->activatePropertyType(ScaleType::ManualDiscrete);
+    EXPECT_EQ(ColorScaleUtilities::getDiscreteColorScaleLevelNames(settings.get()), (Names{"low", "high"}));
 }
 
 TEST(ColorScaleColorMap, ReducedByOmittedPositions)
 {
-    const auto full = ColorMapManager::instance()->getColorMap(defaultDiscreteIndex());
+    const auto full = ColorMapManager::instance()->getColorMap(defaultDiscrete());
     ASSERT_GE(full->size(), 3u);
+    EXPECT_EQ(ColorScaleUtilities::getDiscreteColorScaleColorMap(settingsWith({}).get()), full);
 
-    const auto nothingOmitted = settingsWithScale({});
-    EXPECT_EQ(ColorScaleUtilities::getDiscreteColorScaleColorMap(nothingOmitted.get()), full);
-
-    const auto secondOmitted = settingsWithScale({1});
-    const auto reduced = ColorScaleUtilities::getDiscreteColorScaleColorMap(secondOmitted.get());
+    const auto reduced = ColorScaleUtilities::getDiscreteColorScaleColorMap(settingsWith({1}).get());
     ASSERT_NE(reduced, full);
     EXPECT_EQ(reduced->getKey(), full->getKey() + "_REDUCED");
     EXPECT_EQ(reduced->getIndex(), -1);
-    std::vector<ColorRGB> expected = full->getColors();
+    Colors expected = full->getColors();
     expected.erase(expected.begin() + 1);
     EXPECT_EQ(reduced->getColors(), expected);
-    EXPECT_EQ(ColorMapManager::instance()->getColorMap(defaultDiscreteIndex()), full);  // the managed map stays
+    EXPECT_EQ(ColorMapManager::instance()->getColorMap(defaultDiscrete()), full);  // the managed map stays
 
     std::set<int> everything;
     for (int position = 0; position < static_cast<int>(full->size()); ++position)
         everything.insert(position);
-    const auto allOmitted = settingsWithScale(everything);
-    EXPECT_EQ(ColorScaleUtilities::getDiscreteColorScaleColorMap(allOmitted.get()), full);
+    EXPECT_EQ(ColorScaleUtilities::getDiscreteColorScaleColorMap(settingsWith(everything).get()), full);
 }
 
 TEST(ColorScaleColorMap, ConfigurableColorsMakeTheMap)
@@ -118,14 +110,13 @@ TEST(ColorScaleColorMap, ConfigurableColorsMakeTheMap)
     description->addDiscretizationLevel(std::make_shared<LevelInfo>(3.0, "crack", 1.0f, 0.0f, 0.0f));
     ResVarSettings settings(description, "THINNING");
     settings.setDiscreteProperty(new DiscreteResVarProperty(description, ScaleType::Discrete));
-
-    const auto map = ColorScaleUtilities::getDiscreteColorScaleColorMap(&settings);
-    EXPECT_EQ(map->getColors(), (std::vector<ColorRGB>{{0.f, 1.f, 0.f}, {1.f, 1.f, 0.f}, {1.f, 0.f, 0.f}}));
+    EXPECT_EQ(ColorScaleUtilities::getDiscreteColorScaleColorMap(&settings)->getColors(),
+              (Colors{{0.f, 1.f, 0.f}, {1.f, 1.f, 0.f}, {1.f, 0.f, 0.f}}));
 
     settings.getDiscreteProperty()->setOmittedColorsInColorRange({0});
     const auto reduced = ColorScaleUtilities::getDiscreteColorScaleColorMap(&settings);
     EXPECT_EQ(reduced->getKey(), "ParameterizedColorMap_REDUCED");
-    EXPECT_EQ(reduced->getColors(), (std::vector<ColorRGB>{{1.f, 1.f, 0.f}, {1.f, 0.f, 0.f}}));
+    EXPECT_EQ(reduced->getColors(), (Colors{{1.f, 1.f, 0.f}, {1.f, 0.f, 0.f}}));
 }
 
 TEST(ColorScaleBadInput, NeutralAnswersOrTheManagersError)

@@ -18,289 +18,202 @@ namespace
 {
 
 using namespace Testing;
+using S = SkinInterpretType;
+constexpr ScaleType Dis = ScaleType::Discrete, Man = ScaleType::ManualDiscrete, Con = ScaleType::Continuous;
 
-enum class Results
-{
-    None,      // no result collection
-    Unknown,   // a simulation result without the variable
-    Known,     // a simulation result with the variable
-    Geometry,  // a geometry check with the variable
-    LineModel  // a simulation result with the variable, of a model whose results lie on lines
-};
+// None: no result collection; Unknown: a result without the variable; LineModel: results on lines.
+enum class R { None, Unknown, Known, Geometry, LineModel };
 
 struct Variable
 {
-    Variable(const char* name, ScaleType scaleType = ScaleType::Continuous, Results results = Results::Known,
-             SkinInterpretType baseRepresentation = SkinInterpretElementSmooth,
-             std::set<SkinInterpretType> representations = {}, ResVarGroup group = ResVarGroupScalar)
-        : name(name), scaleType(scaleType), results(results), baseRepresentation(baseRepresentation),
-          representations(std::move(representations)), group(group)
-    {
-    }
-
     std::string name;
-    ScaleType scaleType;
-    Results results;
-    SkinInterpretType baseRepresentation;
-    std::set<SkinInterpretType> representations;
-    ResVarGroup group;
+    ScaleType scaleType = Con;
+    R results = R::Known;
+    S base = SkinInterpretElementSmooth;
+    std::set<S> representations = {};
+    ResVarGroup group = ResVarGroupScalar;
 };
 
 // A description, a properties collection and a result collection as an evaluation has them.
 struct Evaluation
 {
     std::shared_ptr<ResultVariableProperties> description;
-    std::shared_ptr<ResultVariablePropertiesCollection> properties;
+    std::shared_ptr<ResultVariablePropertiesCollection> properties =
+        std::make_shared<ResultVariablePropertiesCollection>();
     std::shared_ptr<ResVarCollectionBase> results;
 
-    explicit Evaluation(const Variable& v)
-        : description(makeThinningDescription(v.scaleType)),
-          properties(std::make_shared<ResultVariablePropertiesCollection>())
+    explicit Evaluation(const Variable& v) : description(makeThinningDescription(v.scaleType))
     {
         description->setSkinBaseName(SkinBaseNameUtilities::getDecomposedSkinBaseName(v.name));
         description->setMinMaxType(number(MinMaxType::TimeStep));
         properties->addResVarProperty(v.name, description);
-        if (v.results == Results::Geometry)
+        if (v.results == R::Geometry)
             results = std::make_shared<GeometryResVarCollection>();
-        else if (v.results != Results::None)
+        else if (v.results != R::None)
             results = std::make_shared<ResVarCollection>();
-        if (v.results == Results::LineModel)
+        if (v.results == R::LineModel)
             properties->setMode(ResultVariablePropertiesCollection::LineModelMode);
-        if (results && v.results != Results::Unknown)
-            results->addResultVariable(v.name, v.baseRepresentation, v.representations, v.group);
+        if (results && v.results != R::Unknown)
+            results->addResultVariable(v.name, v.base, v.representations, v.group);
+    }
+    ResVarSettings* settingsFrom(DefaultResVarSettings& defaults, const std::string& name) const
+    {
+        return defaults.getSettings(name, results, properties);
     }
 };
 
-bool alwaysForced(ContResVarProperty* scale)
+// "<representations of discrete, manual, continuous scale> <always recomputing: d m c> <offered
+// min/max of the continuous scale: g(lobal) t(ime step) o(bject)> <its policy><active type>",
+// '-' for nothing. Policies and types by their first letter (R/S: out of range/specification).
+std::string summary(const ResVarSettings& settings)
 {
-    scale->setForceMinMaxUpdateState(false);
-    return scale->getForceMinMaxUpdateState();
+    ContResVarProperty* scales[] = {settings.getDiscreteProperty(), settings.getManualDiscreteProperty(),
+                                    settings.getContinuousProperty()};
+    std::string reps, forced;
+    for (int i = 0; i < 3; ++i)
+    {
+        reps += scales[i] ? std::to_string(scales[i]->getRepresentationType()) : "-";
+        if (scales[i])
+            scales[i]->setForceMinMaxUpdateState(false);  // only an always-forced scale stays forced
+        if (scales[i] && scales[i]->getForceMinMaxUpdateState())
+            forced += "dmc"[i];
+    }
+    std::string offered, policy = "-";
+    if (ContResVarProperty* c = scales[2])
+    {
+        offered = std::string(c->getMinMaxGlobalAvailable() ? "g" : "") + (c->getMinMaxTimeStepAvailable() ? "t" : "") +
+                  (c->getMinMaxObjectAvailable() ? "o" : "");
+        policy = "GTAMODU"[number(c->getMinMaxType())];
+    }
+    return reps + ' ' + (forced.empty() ? "-" : forced) + ' ' + (offered.empty() ? "-" : offered) + ' ' + policy +
+           "DMCRSU"[number(settings.getActivePropertyType())];
 }
 
-constexpr int none = -1;
-
-// Which scales a variable gets, how each is laid onto the model, and which policies it offers.
 TEST(DefaultResVarSettingsRules, ScalesRepresentationsAndPolicies)
 {
-    using S = SkinInterpretType;
-    const struct
-    {
-        Variable variable;
-        int discrete;        // representation of the discrete scale, or none
-        int manualDiscrete;  // of the manual discrete scale
-        int continuous;      // of the continuous scale
-        std::string forced;  // scales that always recompute: d, m, c
-        std::string offered; // min/max the continuous scale offers: g(lobal), t(ime step), o(bject)
-        MinMaxType policy;
-        ScaleType active;
-    } cases[] = {
-        // Discrete descriptions
-        {{"LINE_MOVEMENT_D", ScaleType::Discrete}, S(4), none, none, "", "", MinMaxType::TimeStep, ScaleType::Discrete},
-        {{"LINE_MOVEMENT_D", ScaleType::Discrete, Results::Geometry}, S(4), none, none, "d", "", MinMaxType::TimeStep,
-         ScaleType::Discrete},
-        {{"WP_RECOMMENDATION", ScaleType::Discrete, Results::None}, S(5), none, none, "d", "", MinMaxType::TimeStep,
-         ScaleType::Discrete},
-        {{"FAILURE_ZONES", ScaleType::Discrete, Results::Unknown}, S(5), none, none, "", "", MinMaxType::TimeStep,
-         ScaleType::Discrete},
-        {{"FAILURE_ZONES", ScaleType::Discrete, Results::Known, S(5)}, S(5), none, none, "", "", MinMaxType::TimeStep,
-         ScaleType::Discrete},
+    const std::pair<Variable, const char*> cases[] = {
+        {{"LINE_MOVEMENT_D", Dis}, "4-- - - -D"},
+        {{"LINE_MOVEMENT_D", Dis, R::Geometry}, "4-- d - -D"},
+        {{"WP_RECOMMENDATION", Dis, R::None}, "5-- d - -D"},
+        {{"FAILURE_ZONES", Dis, R::Unknown}, "5-- - - -D"},
+        {{"FAILURE_ZONES", Dis, R::Known, S(5)}, "5-- - - -D"},
         // A discrete description the result draws smoothly gets the other two scales; none matches its type.
-        {{"FAILURE_ZONES", ScaleType::Discrete, Results::Known, S(2), {S(5)}}, none, S(5), S(2), "", "gt",
-         MinMaxType::TimeStep, ScaleType::Undefined},
-        // Manual discrete scale
-        {{"THINNING", ScaleType::Continuous, Results::Known, S(2), {S(5)}}, none, S(5), S(2), "", "gt",
-         MinMaxType::TimeStep, ScaleType::Continuous},
-        {{"THINNING", ScaleType::ManualDiscrete, Results::Known, S(2), {S(5)}}, none, S(5), S(2), "", "gt",
-         MinMaxType::TimeStep, ScaleType::ManualDiscrete},
-        {{"THINNING"}, none, none, S(2), "", "gt", MinMaxType::TimeStep, ScaleType::Continuous},
-        {{"THINNING", ScaleType::Continuous, Results::LineModel, S(2), {S(5)}}, none, none, S(2), "", "gt",
-         MinMaxType::TimeStep, ScaleType::Continuous},
-        {{"THINNING@COMPAREMODE", ScaleType::Continuous, Results::Known, S(2), {S(5)}}, none, none, S(2), "", "t",
-         MinMaxType::TimeStep, ScaleType::Continuous},
-        {{"SIGMA_THINNING_D", ScaleType::Continuous, Results::Known, S(2), {S(5)}}, none, none, S(2), "", "gt",
-         MinMaxType::TimeStep, ScaleType::Continuous},
-        {{"LINE_JOIN_GAP", ScaleType::Continuous, Results::Known, S(2), {S(5)}}, none, none, S(2), "", "gt",
-         MinMaxType::TimeStep, ScaleType::Continuous},
-        {{"LINE_MOVEMENT", ScaleType::Continuous, Results::Known, S(4), {S(1)}}, none, S(4), S(4), "", "gt",
-         MinMaxType::TimeStep, ScaleType::Continuous},
-        {{"ROLLING_TRANSVERSE_DIR"}, none, S(5), S(2), "", "gt", MinMaxType::TimeStep, ScaleType::Continuous},
-        {{"GEOM_TEMPERATURE_DISTRIB", ScaleType::Continuous, Results::Known, S(8), {S(5), S(1)}}, none, S(1), S(1), "",
-         "gt", MinMaxType::TimeStep, ScaleType::Continuous},
-        {{"CONNECTOR_FORCE", ScaleType::Continuous, Results::Known, S(2), {S(5)}}, none, S(4), S(2), "", "gt",
-         MinMaxType::TimeStep, ScaleType::Continuous},
-        {{"DRAW_IN", ScaleType::Continuous, Results::Known, S(8), {S(5), S(2)}}, none, S(4), S(1), "", "gt",
-         MinMaxType::TimeStep, ScaleType::Continuous},
-        // Continuous scale and its representation
-        {{"THINNING", ScaleType::Continuous, Results::None}, none, S(5), S(1), "", "", MinMaxType::TimeStep,
-         ScaleType::Continuous},
-        {{"THINNING", ScaleType::Continuous, Results::Unknown}, none, S(5), S(2), "", "gt", MinMaxType::TimeStep,
-         ScaleType::Continuous},
-        {{"THINNING", ScaleType::Continuous, Results::Known, S(5), {S(10)}}, none, S(5), none, "", "",
-         MinMaxType::TimeStep, ScaleType::Undefined},
-        {{"EDGE_CRACK", ScaleType::Continuous, Results::Known, S(8), {S(9)}}, none, S(5), S(9), "", "gt",
-         MinMaxType::TimeStep, ScaleType::Continuous},
-        {{"GUI_WRINKLES_SEVERITY", ScaleType::Continuous, Results::Known, S(8), {S(6)}}, none, S(5), S(1), "", "gt",
-         MinMaxType::TimeStep, ScaleType::Continuous},
-        {{"THICKNESS", ScaleType::Continuous, Results::Known, S(8), {S(6)}}, none, S(5), S(2), "", "gt",
-         MinMaxType::TimeStep, ScaleType::Continuous},
-        {{"CONTACT", ScaleType::Continuous, Results::Known, S(2), {S(5)}}, none, S(5), none, "", "",
-         MinMaxType::TimeStep, ScaleType::Undefined},
-        {{"DOMINANT_VARIABLE_N", ScaleType::Continuous, Results::None}, none, none, none, "", "", MinMaxType::TimeStep,
-         ScaleType::Undefined},
-        // Geometry checks and named rules
-        {{"THICKNESS", ScaleType::Continuous, Results::Geometry, S(2), {S(5)}}, none, S(5), S(2), "mc", "o",
-         MinMaxType::Object, ScaleType::Continuous},
-        {{"CAD_FACE_DISTANCE", ScaleType::Continuous, Results::Geometry, S(2)}, none, S(4), S(1), "mc", "",
-         MinMaxType::Default, ScaleType::Continuous},
-        {{"CAD_FACE_ANGLE", ScaleType::Continuous, Results::Known, S(2), {S(5)}}, none, S(4), S(1), "c", "",
-         MinMaxType::Default, ScaleType::Continuous},
-        {{"WP_MAX_VOLUME"}, none, none, S(2), "c", "gt", MinMaxType::TimeStep, ScaleType::Continuous},
-        {{"DELTA_CURVATURE"}, none, none, S(2), "", "t", MinMaxType::TimeStep, ScaleType::Continuous},
-        {{"SBCOMP_ARROW_COLLECTION", ScaleType::Continuous, Results::Known, S(2), {S(5)}}, none, none, S(2), "", "gt",
-         MinMaxType::TimeStep, ScaleType::Continuous},
-        {{"PREPROCESS_TOOL_DISTANCE", ScaleType::Continuous, Results::Known, S(2), {S(5)}}, none, none, S(2), "c", "o",
-         MinMaxType::Object, ScaleType::Continuous},
-        {{"PREPROCESS_THINNING_DEFORMABLE", ScaleType::Continuous, Results::Known, S(2), {S(5)}}, none, none, S(2), "c",
-         "o", MinMaxType::TimeStep, ScaleType::Continuous},
-        {{"TOOL_DISPLACEMENT_Y"}, none, none, S(2), "c", "gto", MinMaxType::TimeStep, ScaleType::Continuous},
+        {{"FAILURE_ZONES", Dis, R::Known, S(2), {S(5)}}, "-52 - gt TU"},
+        {{"THINNING", Con, R::Known, S(2), {S(5)}}, "-52 - gt TC"},
+        {{"THINNING", Man, R::Known, S(2), {S(5)}}, "-52 - gt TM"},
+        {{"THINNING"}, "--2 - gt TC"},
+        {{"THINNING", Con, R::LineModel, S(2), {S(5)}}, "--2 - gt TC"},
+        {{"THINNING@COMPAREMODE", Con, R::Known, S(2), {S(5)}}, "--2 - t TC"},
+        {{"SIGMA_THINNING_D", Con, R::Known, S(2), {S(5)}}, "--2 - gt TC"},
+        {{"LINE_JOIN_GAP", Con, R::Known, S(2), {S(5)}}, "--2 - gt TC"},
+        {{"LINE_MOVEMENT", Con, R::Known, S(4), {S(1)}}, "-44 - gt TC"},
+        {{"ROLLING_TRANSVERSE_DIR"}, "-52 - gt TC"},
+        {{"GEOM_TEMPERATURE_DISTRIB", Con, R::Known, S(8), {S(5), S(1)}}, "-11 - gt TC"},
+        {{"CONNECTOR_FORCE", Con, R::Known, S(2), {S(5)}}, "-42 - gt TC"},
+        {{"DRAW_IN", Con, R::Known, S(8), {S(5), S(2)}}, "-41 - gt TC"},
+        {{"THINNING", Con, R::None}, "-51 - - TC"},
+        {{"THINNING", Con, R::Unknown}, "-52 - gt TC"},
+        {{"THINNING", Con, R::Known, S(5), {S(10)}}, "-5- - - -U"},
+        {{"EDGE_CRACK", Con, R::Known, S(8), {S(9)}}, "-59 - gt TC"},
+        {{"GUI_WRINKLES_SEVERITY", Con, R::Known, S(8), {S(6)}}, "-51 - gt TC"},
+        {{"THICKNESS", Con, R::Known, S(8), {S(6)}}, "-52 - gt TC"},
+        {{"CONTACT", Con, R::Known, S(2), {S(5)}}, "-5- - - -U"},
+        {{"DOMINANT_VARIABLE_N", Con, R::None}, "--- - - -U"},
+        {{"THICKNESS", Con, R::Geometry, S(2), {S(5)}}, "-52 mc o OC"},
+        {{"CAD_FACE_DISTANCE", Con, R::Geometry, S(2)}, "-41 mc - DC"},
+        {{"CAD_FACE_ANGLE", Con, R::Known, S(2), {S(5)}}, "-41 c - DC"},
+        {{"WP_MAX_VOLUME"}, "--2 c gt TC"},
+        {{"DELTA_CURVATURE"}, "--2 - t TC"},
+        {{"SBCOMP_ARROW_COLLECTION", Con, R::Known, S(2), {S(5)}}, "--2 - gt TC"},
+        {{"PREPROCESS_TOOL_DISTANCE", Con, R::Known, S(2), {S(5)}}, "--2 c o OC"},
+        {{"PREPROCESS_THINNING_DEFORMABLE", Con, R::Known, S(2), {S(5)}}, "--2 c o TC"},
+        {{"TOOL_DISPLACEMENT_Y"}, "--2 c gto TC"},
     };
-    for (const auto& c : cases)
+    for (const auto& [variable, expected] : cases)
     {
-        const Variable& v = c.variable;
-        SCOPED_TRACE(v.name + " results " + std::to_string(static_cast<int>(v.results)));
-        Evaluation evaluation(v);
         DefaultResVarSettings defaults;
-        ResVarSettings* settings = defaults.getSettings(v.name, evaluation.results, evaluation.properties);
-        ASSERT_NE(settings, nullptr);
-
-        auto representationOf = [](ContResVarProperty* scale) {
-            return scale ? static_cast<int>(scale->getRepresentationType()) : none;
-        };
-        EXPECT_EQ(representationOf(settings->getDiscreteProperty()), c.discrete);
-        EXPECT_EQ(representationOf(settings->getManualDiscreteProperty()), c.manualDiscrete);
-        EXPECT_EQ(representationOf(settings->getContinuousProperty()), c.continuous);
-
-        std::string forced;
-        if (settings->getDiscreteProperty() && alwaysForced(settings->getDiscreteProperty()))
-            forced += 'd';
-        if (settings->getManualDiscreteProperty() && alwaysForced(settings->getManualDiscreteProperty()))
-            forced += 'm';
-        if (settings->getContinuousProperty() && alwaysForced(settings->getContinuousProperty()))
-            forced += 'c';
-        EXPECT_EQ(forced, c.forced);
-
-        if (ContResVarProperty* continuous = settings->getContinuousProperty())
-        {
-            std::string offered;
-            offered += continuous->getMinMaxGlobalAvailable() ? "g" : "";
-            offered += continuous->getMinMaxTimeStepAvailable() ? "t" : "";
-            offered += continuous->getMinMaxObjectAvailable() ? "o" : "";
-            EXPECT_EQ(offered, c.offered);
-            EXPECT_EQ(continuous->getMinMaxType(), c.policy);
-        }
-        EXPECT_EQ(settings->getActivePropertyType(), c.active);
+        const Evaluation evaluation(variable);
+        ResVarSettings* settings = evaluation.settingsFrom(defaults, variable.name);
+        ASSERT_NE(settings, nullptr) << variable.name;
+        EXPECT_EQ(summary(*settings), expected) << variable.name << " results " << static_cast<int>(variable.results);
     }
 }
 
-TEST(DefaultResVarSettingsRules, DisplaySwitchesOfTheContinuousScale)
+TEST(DefaultResVarSettingsRules, DisplaySwitchesAndColorRangeOfTheContinuousScale)
 {
-    const struct
-    {
-        Variable variable;
-        bool vector;
-        bool smoothing;
-        bool smoothingTogglePossible;
-        bool outOfRangeTogglePossible;
-    } cases[] = {
-        {{"THINNING"}, false, true, false, true},
+    // Flags: v(ector), s(moothing on), t(oggle smoothing possible), o(ut of range toggle possible).
+    const std::pair<Variable, std::string> cases[] = {
+        {{"THINNING"}, "-s-o"},
         // Activating the continuous type switches smoothing on again; a vector cannot toggle it.
-        {{"DISPLACEMENT", ScaleType::Continuous, Results::Known, SkinInterpretArrows, {SkinInterpretNodalSmooth},
-          ResVarGroupVector},
-         true, true, false, true},
-        {{"TOOL_ROUGHNESS"}, false, false, false, true},
-        {{"WRINKLES_MAX_SEVERITY"}, false, true, false, false},
-        {{"DELTA_CURVATURE"}, false, true, false, false},
+        {{"DISPLACEMENT", Con, R::Known, SkinInterpretArrows, {SkinInterpretNodalSmooth}, ResVarGroupVector}, "vs-o"},
+        {{"TOOL_ROUGHNESS"}, "---o"},
+        {{"WRINKLES_MAX_SEVERITY"}, "-s--"},
+        {{"DELTA_CURVATURE"}, "-s--"},
     };
-    for (const auto& c : cases)
+    for (const auto& [variable, expected] : cases)
     {
-        SCOPED_TRACE(c.variable.name);
-        Evaluation evaluation(c.variable);
         DefaultResVarSettings defaults;
-        ContResVarProperty* continuous =
-            defaults.getSettings(c.variable.name, evaluation.results, evaluation.properties)->getContinuousProperty();
-        ASSERT_NE(continuous, nullptr);
-        EXPECT_EQ(continuous->isVectorResVar(), c.vector);
-        EXPECT_EQ(continuous->isSmootingOn(), c.smoothing);
-        EXPECT_EQ(continuous->isToggleSmoothingIsPossible(), c.smoothingTogglePossible);
-        EXPECT_EQ(continuous->isToggleOutOfRangeIsPossible(), c.outOfRangeTogglePossible);
+        const Evaluation evaluation(variable);
+        ContResVarProperty* c = evaluation.settingsFrom(defaults, variable.name)->getContinuousProperty();
+        ASSERT_NE(c, nullptr);
+        const std::string flags = {c->isVectorResVar() ? 'v' : '-', c->isSmootingOn() ? 's' : '-',
+                                   c->isToggleSmoothingIsPossible() ? 't' : '-',
+                                   c->isToggleOutOfRangeIsPossible() ? 'o' : '-'};
+        EXPECT_EQ(flags, expected) << variable.name;
     }
 
     // Without results the description's group tells a vector.
-    Variable vector{"DISPLACEMENT", ScaleType::Continuous, Results::None};
-    Evaluation evaluation(vector);
-    evaluation.description->setGroupName("Vectors");
+    Evaluation vector({"DISPLACEMENT", Con, R::None});
+    vector.description->setGroupName("Vectors");
     DefaultResVarSettings defaults;
-    EXPECT_TRUE(defaults.getSettings(vector.name, nullptr, evaluation.properties)->getContinuousProperty()->isVectorResVar());
-}
+    EXPECT_TRUE(vector.settingsFrom(defaults, "DISPLACEMENT")->getContinuousProperty()->isVectorResVar());
 
-TEST(DefaultResVarSettingsRules, CadDistancesUseTheDefaultContinuousRange)
-{
-    Evaluation evaluation({"CAD_FACE_DISTANCE", ScaleType::Continuous, Results::Geometry});
-    evaluation.description->setContinuousColorRangeType(ResVarPropertiesCommon::BlueRed);
-    DefaultResVarSettings defaults;
-    ResVarSettings* settings = defaults.getSettings("CAD_FACE_DISTANCE", evaluation.results, evaluation.properties);
-    EXPECT_EQ(settings->getContinuousProperty()->getColorRangeIdx(),
+    // CAD distances use the default continuous range, whatever the description asks for.
+    Evaluation cad({"CAD_FACE_DISTANCE", Con, R::Geometry});
+    cad.description->setContinuousColorRangeType(ResVarPropertiesCommon::BlueRed);
+    DefaultResVarSettings cadDefaults;
+    EXPECT_EQ(cad.settingsFrom(cadDefaults, "CAD_FACE_DISTANCE")->getContinuousProperty()->getColorRangeIdx(),
               ColorRangesConfiguration::getInstance()->getColorRangeIdx("DEFAULT_CONTINUOUS"));
 }
 
-// --- Lookup and bad input --------------------------------------------------------------------
-
 TEST(DefaultResVarSettingsLookup, CreatedOnceAndSharedBySigmaInterpolation)
 {
-    Evaluation evaluation(Variable("THINNING"));
+    Evaluation evaluation({"THINNING"});
     evaluation.properties->addResVarProperty("THINNING~SIGMA_INTERPOLATION", makeThinningDescription());
     DefaultResVarSettings defaults;
-    ResVarSettings* settings = defaults.getSettings("THINNING", evaluation.results, evaluation.properties);
-    EXPECT_EQ(defaults.getSettings("THINNING", evaluation.results, evaluation.properties), settings);
-    EXPECT_EQ(defaults.getSettings("THINNING~SIGMA_INTERPOLATION", evaluation.results, evaluation.properties),
-              settings);
+    ResVarSettings* settings = evaluation.settingsFrom(defaults, "THINNING");
+    EXPECT_EQ(evaluation.settingsFrom(defaults, "THINNING"), settings);
+    EXPECT_EQ(evaluation.settingsFrom(defaults, "THINNING~SIGMA_INTERPOLATION"), settings);
     EXPECT_EQ(defaults.getSettingsCollection()->getNumberOfSettings(), 1u);
     // The first request handed the result over to the descriptions.
     EXPECT_EQ(evaluation.properties->getResultVariableCollection(), evaluation.results);
 
     // A sigma interpolation requested first is kept under the variable's name.
     DefaultResVarSettings other;
-    ResVarSettings* first = other.getSettings("THINNING~SIGMA_INTERPOLATION", evaluation.results, evaluation.properties);
+    ResVarSettings* first = evaluation.settingsFrom(other, "THINNING~SIGMA_INTERPOLATION");
     ASSERT_NE(first, nullptr);
-    EXPECT_EQ(other.getSettings("THINNING~SIGMA_INTERPOLATION", evaluation.results, evaluation.properties), first);
+    EXPECT_EQ(evaluation.settingsFrom(other, "THINNING~SIGMA_INTERPOLATION"), first);
     EXPECT_EQ(other.getSettingsCollection()->getSettings("THINNING"), first);
 }
 
-TEST(DefaultResVarSettingsLookup, NullForWhatCannotBeDescribed)
+TEST(DefaultResVarSettingsLookup, NullForWhatCannotBeDescribedAndStaleOnesRebuilt)
 {
-    Evaluation evaluation(Variable("THINNING"));
+    Evaluation evaluation({"THINNING"});
     DefaultResVarSettings defaults;
     EXPECT_EQ(defaults.getSettings("THINNING", evaluation.results, nullptr), nullptr);
-    EXPECT_EQ(defaults.getSettings("NO_SUCH_VARIABLE", evaluation.results, evaluation.properties), nullptr);
-    EXPECT_EQ(defaults.getSettings("", evaluation.results, evaluation.properties), nullptr);
+    EXPECT_EQ(evaluation.settingsFrom(defaults, "NO_SUCH_VARIABLE"), nullptr);
+    EXPECT_EQ(evaluation.settingsFrom(defaults, ""), nullptr);
     EXPECT_EQ(defaults.getSettingsCollection()->getNumberOfSettings(), 0u);
-}
-
-TEST(DefaultResVarSettingsLookup, StaleSettingsAreRebuilt)
-{
-    Evaluation evaluation(Variable("THINNING"));
-    DefaultResVarSettings defaults;
-    ASSERT_NE(defaults.getSettings("THINNING", evaluation.results, evaluation.properties), nullptr);
+    ASSERT_NE(evaluation.settingsFrom(defaults, "THINNING"), nullptr);
 
     // The result is closed and opened again: new descriptions, the old settings are stale.
     auto reopened = std::make_shared<ResultVariablePropertiesCollection>();
-    auto description = makeThinningDescription(ScaleType::ManualDiscrete);
-    reopened->addResVarProperty("THINNING", description);
+    reopened->addResVarProperty("THINNING", makeThinningDescription(Man));
     evaluation.properties.reset();
     evaluation.description.reset();
     ResVarSettings* fresh = defaults.getSettings("THINNING", nullptr, reopened);
     ASSERT_NE(fresh, nullptr);
-    EXPECT_EQ(fresh->getActivePropertyType(), ScaleType::ManualDiscrete);
+    EXPECT_EQ(fresh->getActivePropertyType(), Man);
     EXPECT_EQ(defaults.getSettingsCollection()->getNumberOfSettings(), 1u);
 }
 

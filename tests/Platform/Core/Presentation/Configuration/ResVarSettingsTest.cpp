@@ -16,98 +16,82 @@ namespace
 
 using namespace Testing;
 
-// Which of the three scales a settings object is given.
-struct Scales
-{
-    bool discrete;
-    bool manualDiscrete;
-    bool continuous;
-};
-
+// Settings given the scales named in `scales`: d(iscrete), m(anual discrete), c(ontinuous).
 std::unique_ptr<ResVarSettings> settingsWith(const std::shared_ptr<ResultVariableProperties>& description,
-                                             Scales scales)
+                                             const std::string& scales)
 {
     auto settings = std::make_unique<ResVarSettings>(description, "THINNING");
-    if (scales.discrete)
+    auto has = [&scales](char scale) { return scales.find(scale) != std::string::npos; };
+    if (has('d'))
         settings->setDiscreteProperty(new DiscreteResVarProperty(description, ScaleType::Discrete));
-    if (scales.manualDiscrete)
+    if (has('m'))
         settings->setManualDiscreteProperty(new DiscreteResVarProperty(description, ScaleType::ManualDiscrete));
-    if (scales.continuous)
+    if (has('c'))
         settings->setContinuousProperty(new ContResVarProperty(description, ScaleType::Continuous));
     return settings;
 }
 
-// --- Notifications ---------------------------------------------------------------------------
+std::vector<ContResVarProperty*> scalesOf(const ResVarSettings& settings)
+{
+    std::vector<ContResVarProperty*> present;
+    for (ContResVarProperty* scale : {static_cast<ContResVarProperty*>(settings.getDiscreteProperty()),
+                                      static_cast<ContResVarProperty*>(settings.getManualDiscreteProperty()),
+                                      settings.getContinuousProperty()})
+        if (scale)
+            present.push_back(scale);
+    return present;
+}
 
 TEST(ResVarSettingsNotification, EmitsOnceAllScalesReported)
 {
-    const struct
+    for (const char* scales : {"c", "dc", "dmc"})
     {
-        Scales scales;
-        unsigned int scaleCount;
-    } cases[] = {{{false, false, true}, 1}, {{true, false, true}, 2}, {{true, true, true}, 3}};
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.scaleCount);
+        SCOPED_TRACE(scales);
         auto description = makeThinningDescription();
-        auto settings = settingsWith(description, c.scales);
+        auto settings = settingsWith(description, scales);
         SignalRecorder<> changed(settings->settingsChanged);
-
         // One change of the description: every scale updates and notifies, the settings once.
         description->notifyPropertiesChanged(PropertyChangedEverything);
         EXPECT_EQ(changed.calls.size(), 1u);
-
         // Scales notifying on their own: nothing until the last of a pass has reported.
-        std::vector<ContResVarProperty*> present;
-        for (ContResVarProperty* scale : {static_cast<ContResVarProperty*>(settings->getDiscreteProperty()),
-                                          static_cast<ContResVarProperty*>(settings->getManualDiscreteProperty()),
-                                          settings->getContinuousProperty()})
-            if (scale)
-                present.push_back(scale);
-        ASSERT_EQ(present.size(), c.scaleCount);
-        for (unsigned int i = 0; i + 1 < c.scaleCount; ++i)
+        const auto present = scalesOf(*settings);
+        for (std::size_t i = 0; i + 1 < present.size(); ++i)
             present[i]->notifyResVarPropertyChanged();
         EXPECT_EQ(changed.calls.size(), 1u);
         present.back()->notifyResVarPropertyChanged();
         EXPECT_EQ(changed.calls.size(), 2u);
     }
-}
 
-TEST(ResVarSettingsNotification, ReplacedScaleNoLongerCounts)
-{
+    // A replaced scale no longer counts.
     auto description = makeThinningDescription();
-    auto settings = settingsWith(description, {false, false, true});
-    ContResVarProperty* first = settings->getContinuousProperty();
+    auto settings = settingsWith(description, "c");
+    std::unique_ptr<ContResVarProperty> first(settings->getContinuousProperty());
     settings->setContinuousProperty(new ContResVarProperty(description, ScaleType::Continuous));
     SignalRecorder<> changed(settings->settingsChanged);
-
     first->notifyResVarPropertyChanged();
     EXPECT_TRUE(changed.calls.empty());
     settings->getContinuousProperty()->notifyResVarPropertyChanged();
     EXPECT_EQ(changed.calls.size(), 1u);
-    delete first;  // released by the settings, ours now
 }
-
-// --- Activation ------------------------------------------------------------------------------
 
 TEST(ResVarSettingsActivation, ActivatesTheMatchingScaleAndAlwaysEmits)
 {
     const struct
     {
-        Scales scales;
+        const char* scales;
         ScaleType requested;
         bool activated;
         ScaleType active;  // afterwards
     } cases[] = {
-        {{true, true, true}, ScaleType::Discrete, true, ScaleType::Discrete},
-        {{true, true, true}, ScaleType::ManualDiscrete, true, ScaleType::ManualDiscrete},
-        {{true, true, true}, ScaleType::ContinuousOutOfRange, true, ScaleType::ContinuousOutOfRange},
-        {{true, true, true}, ScaleType::ContinuousOutOfSpec, true, ScaleType::ContinuousOutOfSpec},
-        {{true, true, true}, ScaleType::Undefined, false, ScaleType::Continuous},
-        {{true, true, true}, static_cast<ScaleType>(42), false, ScaleType::Continuous},
-        {{true, true, false}, ScaleType::ContinuousOutOfSpec, false, ScaleType::Undefined},
-        {{false, true, true}, ScaleType::Discrete, false, ScaleType::Continuous},
-        {{true, false, true}, ScaleType::ManualDiscrete, false, ScaleType::Continuous},
+        {"dmc", ScaleType::Discrete, true, ScaleType::Discrete},
+        {"dmc", ScaleType::ManualDiscrete, true, ScaleType::ManualDiscrete},
+        {"dmc", ScaleType::ContinuousOutOfRange, true, ScaleType::ContinuousOutOfRange},
+        {"dmc", ScaleType::ContinuousOutOfSpec, true, ScaleType::ContinuousOutOfSpec},
+        {"dmc", ScaleType::Undefined, false, ScaleType::Continuous},
+        {"dmc", static_cast<ScaleType>(42), false, ScaleType::Continuous},
+        {"dm", ScaleType::ContinuousOutOfSpec, false, ScaleType::Undefined},
+        {"mc", ScaleType::Discrete, false, ScaleType::Continuous},
+        {"dc", ScaleType::ManualDiscrete, false, ScaleType::Continuous},
     };
     for (const auto& c : cases)
     {
@@ -115,15 +99,13 @@ TEST(ResVarSettingsActivation, ActivatesTheMatchingScaleAndAlwaysEmits)
         auto description = makeThinningDescription();  // continuous: the continuous scale starts active
         auto settings = settingsWith(description, c.scales);
         SignalRecorder<> changed(settings->settingsChanged);
-
         EXPECT_EQ(settings->activatePropertyType(c.requested), c.activated);
         EXPECT_EQ(changed.calls.size(), 1u);
         EXPECT_EQ(settings->getActivePropertyType(), c.active);
         EXPECT_EQ(settings->getActiveProperty() != nullptr, c.active != ScaleType::Undefined);
-        const int activeScales = (settings->getDiscreteProperty() && settings->getDiscreteProperty()->isActive()) +
-                                 (settings->getManualDiscreteProperty() &&
-                                  settings->getManualDiscreteProperty()->isActive()) +
-                                 (settings->getContinuousProperty() && settings->getContinuousProperty()->isActive());
+        int activeScales = 0;
+        for (ContResVarProperty* scale : scalesOf(*settings))
+            activeScales += scale->isActive();
         EXPECT_EQ(activeScales, c.active == ScaleType::Undefined ? 0 : 1);
     }
 }
@@ -131,7 +113,7 @@ TEST(ResVarSettingsActivation, ActivatesTheMatchingScaleAndAlwaysEmits)
 TEST(ResVarSettingsActivation, DefaultTypeNeedsTheDescription)
 {
     auto description = makeThinningDescription(ScaleType::ManualDiscrete);
-    auto settings = settingsWith(description, {true, true, true});
+    auto settings = settingsWith(description, "dmc");
     settings->activatePropertyType(ScaleType::Continuous);
     settings->activateDefaultPropertyType();
     EXPECT_EQ(settings->getActivePropertyType(), ScaleType::ManualDiscrete);
@@ -147,12 +129,10 @@ TEST(ResVarSettingsActivation, DefaultTypeNeedsTheDescription)
     EXPECT_EQ(settings->getDisplayName(), "Thinning");
 }
 
-// --- Skin definition for the drawing side ----------------------------------------------------
-
 TEST(ResVarSettingsSkinDefinition, OnlyForAnActiveManualDiscreteScale)
 {
     auto description = makeThinningDescription();
-    auto settings = settingsWith(description, {false, true, true});
+    auto settings = settingsWith(description, "mc");
     EXPECT_EQ(settings->getDiscreteSkinDefinitionSettings(), nullptr);
 
     DiscreteResVarProperty* manual = settings->getManualDiscreteProperty();
@@ -164,7 +144,6 @@ TEST(ResVarSettingsSkinDefinition, OnlyForAnActiveManualDiscreteScale)
     ASSERT_NE(skin, nullptr);
     EXPECT_EQ(skin->representationType, SkinInterpretLine);
     EXPECT_EQ(skin->values, (std::vector<double>{1.0, 2.0, 3.0}));
-
     manual->deleteTick(2.0);
     EXPECT_EQ(settings->getDiscreteSkinDefinitionSettings()->values, (std::vector<double>{1.0, 3.0}));
 
@@ -174,13 +153,11 @@ TEST(ResVarSettingsSkinDefinition, OnlyForAnActiveManualDiscreteScale)
     EXPECT_EQ(settings->getDiscreteSkinDefinitionSettings(), nullptr);
 }
 
-// --- Copies and forced updates ---------------------------------------------------------------
-
 TEST(ResVarSettingsCopy, DeepCopiesKeepActivationAndDoNotCount)
 {
     auto description = makeThinningDescription();
     description->setDisplayName("Wall thinning");
-    auto original = settingsWith(description, {true, true, true});
+    auto original = settingsWith(description, "dmc");
     original->activatePropertyType(ScaleType::ManualDiscrete);
     original->getManualDiscreteProperty()->addTick(7.0, "seven");
 
@@ -197,28 +174,21 @@ TEST(ResVarSettingsCopy, DeepCopiesKeepActivationAndDoNotCount)
     EXPECT_NE(assigned.getDiscreteProperty(), nullptr);
     EXPECT_EQ(assigned.getActivePropertyType(), ScaleType::ManualDiscrete);
 
-    // The copy's scales still follow the description (it is continuous), but the copy does not
-    // count their notifications.
+    // The copy's scales still follow the (continuous) description, but the copy does not count
+    // their notifications, nor depends on the original's scales.
     SignalRecorder<> copyChanged(copy->settingsChanged);
-    original.reset();  // the copy must not depend on the original's scales
+    original.reset();
     description->notifyPropertiesChanged(PropertyChangedEverything);
     EXPECT_TRUE(copyChanged.calls.empty());
     EXPECT_EQ(copy->getActivePropertyType(), ScaleType::Continuous);
 }
 
-// --- Settings names --------------------------------------------------------------------------
-
 TEST(ResVarSettingsNames, SigmaInterpolationSharesTheVariablesSettings)
 {
     const std::pair<std::string, std::string> cases[] = {
-        {"THINNING", "THINNING"},
-        {"THINNING~SIGMA_INTERPOLATION", "THINNING"},
-        {"THINNING~OTHER", "THINNING~OTHER"},
-        {"THINNING@COMPAREMODE", "THINNING@COMPAREMODE"},
-        {"THINNING~SIGMA_INTERPOLATION@COMPAREMODE", "THINNING~SIGMA_INTERPOLATION@COMPAREMODE"},
-        {"THINNING~SIGMA_INTERPOLATION@OTHER", "THINNING"},
-        {"", ""},
-    };
+        {"THINNING", "THINNING"}, {"THINNING~SIGMA_INTERPOLATION", "THINNING"}, {"THINNING~OTHER", "THINNING~OTHER"},
+        {"THINNING@COMPAREMODE", "THINNING@COMPAREMODE"}, {"THINNING~SIGMA_INTERPOLATION@OTHER", "THINNING"},
+        {"THINNING~SIGMA_INTERPOLATION@COMPAREMODE", "THINNING~SIGMA_INTERPOLATION@COMPAREMODE"}, {"", ""}};
     for (const auto& [name, expected] : cases)
         EXPECT_EQ(ResVarSettingsUtilities::getBaseNameForSettings(name), expected) << name;
 }
