@@ -167,9 +167,10 @@ TEST(ColorConfigurationFiles, AColourThatCannotBeUsedWholeKeepsItsValue)
         EXPECT_EQ(loaded.colors->getColor(ColorConfiguration::Loop), ColorRGB::fromBytes(68, 204, 0));
         EXPECT_EQ(loaded.colors->getColor(ColorConfiguration::InnerLoop), ColorRGB(0.5f, 0.5f, 0.5f));
         ASSERT_EQ(result.warnings.size(), warning.empty() ? 0u : 1u);
-        if (!warning.empty())
-            for (const string& part : {warning, string("Loop")})
-                EXPECT_NE(result.warnings.front().find(part), string::npos) << result.warnings.front();
+        if (warning.empty())
+            continue;
+        for (const string& part : {warning, string("Loop")})
+            EXPECT_NE(result.warnings.front().find(part), string::npos) << result.warnings.front();
     }
 }
 

@@ -86,10 +86,9 @@ TEST(ColorConfiguration, ApplicationSeriesReplacesItsFamilyOnlyOnAChange)
     inner.changeDefaultsForType(InnerPartApplication);
     EXPECT_EQ(log.entries, (Log{"all", "configuration"}));
     // Both families take the same series of eight; each keeps the other family and its own ninth colour.
-    for (int i = 0; i < 9; ++i)
+    for (int i = 0; i < 8; ++i)
     {
-        if (i < 8)
-            EXPECT_EQ(geometry.getColor(type(1024 + i)), inner.getColor(type(1059 + i))) << i;
+        EXPECT_EQ(geometry.getColor(type(1024 + i)), inner.getColor(type(1059 + i))) << i;
         EXPECT_EQ(geometry.getColor(type(1059 + i)), defaults.getColor(type(1059 + i))) << i;
         EXPECT_EQ(inner.getColor(type(1024 + i)), defaults.getColor(type(1024 + i))) << i;
     }
@@ -179,30 +178,34 @@ struct ColorCatalogue : QTranslator
     QString translate(const char* context, const char* text, const char*, int) const override
     {
         const QByteArray source = QByteArray(context) == "ColorConfiguration" ? text : "";
-        return source == "Background Top" ? "Hintergrund oben" : source == "Undefined Color" ? "Unbestimmte Farbe" : "";
+        if (source == "Background Top")
+            return QStringLiteral("Hintergrund oben");
+        return source == "Undefined Color" ? QStringLiteral("Unbestimmte Farbe") : QString();
     }
     bool isEmpty() const override { return false; }
 };
 
-TEST(ColorNames, ComeFromTheRegisteredGroupAndAreTranslatedInItsContext)
+TEST(ColorNames, ComeFromTheRegisteredGroup)
 {
     EXPECT_EQ(ColorConfiguration::getColorName(ColorConfiguration::StagixFormTrimStation), "Form/Trim Station");
     EXPECT_EQ(ColorConfiguration::getColorName(type(37)), "Undefined Color");
-    {
-        int argc = 1;
-        char name[] = "test";
-        char* argv[] = {name, nullptr};
-        QCoreApplication application(argc, argv);
-        ColorCatalogue catalogue;
-        QCoreApplication::installTranslator(&catalogue);
-        EXPECT_EQ(ColorConfiguration::getColorName(ColorConfiguration::BackgroundTopColor), "Hintergrund oben");
-        EXPECT_EQ(ColorConfiguration::getColorName(ColorConfiguration::BackgroundBottomColor), "Background Bottom");
-        EXPECT_EQ(ColorConfiguration::getColorName(ColorConfiguration::MarkedLine), "Unbestimmte Farbe");
-        QCoreApplication::removeTranslator(&catalogue);
-    }
     const QString german = QString::fromUtf8("Markierte Linie (grün)");
     ColorConfiguration::setColorName(ColorConfiguration::MarkedLine, german);
     EXPECT_EQ(ColorConfiguration::getColorName(ColorConfiguration::MarkedLine), german);
+}
+
+TEST(ColorNames, AreTranslatedInTheGroupsContext)
+{
+    int argc = 1;
+    char name[] = "test";
+    char* argv[] = {name, nullptr};
+    QCoreApplication application(argc, argv);
+    ColorCatalogue catalogue;
+    QCoreApplication::installTranslator(&catalogue);
+    EXPECT_EQ(ColorConfiguration::getColorName(ColorConfiguration::BackgroundTopColor), "Hintergrund oben");
+    EXPECT_EQ(ColorConfiguration::getColorName(ColorConfiguration::BackgroundBottomColor), "Background Bottom");
+    EXPECT_EQ(ColorConfiguration::getColorName(ColorConfiguration::MarkedLine), "Unbestimmte Farbe");
+    QCoreApplication::removeTranslator(&catalogue);
 }
 
 TEST(ColorNames, WithoutARegisteredGroupColoursAreNotAvailable)
