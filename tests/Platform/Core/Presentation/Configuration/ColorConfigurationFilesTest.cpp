@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QtCore/QFile>
 #include <QtCore/QRegularExpression>
+#include <QtCore/QTemporaryDir>
 
 #include <memory>
 #include <string>
@@ -15,13 +17,36 @@
 namespace
 {
 using namespace Quarvane;
-using Testing::colorGroupXml;
-using Testing::colorXml;
-using Testing::rgbXml;
 using Type = ColorConfiguration::ColorTypes;
+using std::string;
+
+string floatXml(const string& key, const string& text, const string& attributes = {})
+{
+    return "<value key=\"" + key + "\" type=\"float\"" + attributes + ">" + text + "</value>";
+}
+string rgbXml(const string& r, const string& g, const string& b)
+{
+    return floatXml("r", r) + floatXml("g", g) + floatXml("b", b);
+}
+string colorXml(const string& key, const string& values, const string& attributes = {})
+{
+    return "<object class=\"ObjectColor\" name=\"" + key + "\"" + attributes + ">" + values + "</object>";
+}
+
+// Writes a file holding a colour group into `folder`.
+string writeGroup(const QTemporaryDir& folder, const char* name, const string& colors, const string& attributes = {})
+{
+    const QString path = folder.filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::fromStdString(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<QuarvaneConfiguration version=\"1\">"
+        "<object name=\"ColorConfiguration\"" + attributes + ">" + colors + "</object></QuarvaneConfiguration>\n"));
+    return path.toStdString();
+}
 
 // The names of the colours a written file holds, in the order written.
-QStringList writtenColors(const std::string& xml)
+QStringList writtenColors(const string& xml)
 {
     QStringList names;
     QRegularExpressionMatchIterator match =
@@ -35,29 +60,36 @@ QStringList writtenColors(const std::string& xml)
 struct LoadedColors
 {
     LoadedColors() { manager.addConfigurationObject(colors, colors->getName()); }
+    QStringList savedForUser()
+    {
+        ConfigWriter writer;
+        ConfigReader reference = manager.getSystemReference();
+        colors->saveContent(writer, reference, true);
+        return writtenColors(writer.toXml());
+    }
     ConfigurationManager manager;
     std::shared_ptr<ColorConfiguration> colors = std::make_shared<ColorConfiguration>();
 };
 
 TEST(ColorConfigurationFiles, SystemLocksHoldAgainstTheUserAndSavingWritesOnlyTheUsersChanges)
 {
-    Testing::ConfigurationFiles files;
-    const std::string system = files.write(
-        "site.xml", colorGroupXml(colorXml("ToolDie", rgbXml("0.1", "0.2", "0.3"), " editable=\"false\"") +
-                                  colorXml("ToolPunch", rgbXml("0.4", "0.5", "0.6")) +
-                                  colorXml("ToolPad", Testing::floatXml("r", "0.7") +
-                                                          "<value key=\"g\" type=\"float\" editable=\"false\">0.7</value>" +
-                                                          Testing::floatXml("b", "0.7"))));
-    const std::string user = files.write(
-        "user.xml", colorGroupXml(colorXml("ToolDie", rgbXml("1", "1", "1"), " editable=\"true\"") +
-                                  colorXml("ToolPunch", rgbXml("0.9", "0.8", "0.7")) +
-                                  colorXml("ToolPad", rgbXml("0.25", "0.5", "0.75")) +
-                                  colorXml("Loop", rgbXml("0", "0.5", "1"))));
+    QTemporaryDir folder;
+    const string locked = " editable=\"false\"";
+    const string lockedGreen = floatXml("r", "0.7") + floatXml("g", "0.7", locked) + floatXml("b", "0.7");
+    const string system = writeGroup(folder, "site.xml",
+                                     colorXml("ToolDie", rgbXml("0.1", "0.2", "0.3"), locked) +
+                                         colorXml("ToolPunch", rgbXml("0.4", "0.5", "0.6")) +
+                                         colorXml("ToolPad", lockedGreen));
+    const string user = writeGroup(folder, "user.xml",
+                                   colorXml("ToolDie", rgbXml("1", "1", "1"), " editable=\"true\"") +
+                                       colorXml("ToolPunch", rgbXml("0.9", "0.8", "0.7")) +
+                                       colorXml("ToolPad", rgbXml("0.25", "0.5", "0.75")) +
+                                       colorXml("Loop", rgbXml("0", "0.5", "1")));
     LoadedColors loaded;
     Testing::SignalLog log(*loaded.colors);
     const ConfigurationLoadResult result = loaded.manager.loadConfiguration({system}, user);
     EXPECT_TRUE(result.isClean()) << (result.warnings.empty() ? "" : result.warnings.front());
-    EXPECT_EQ(log.entries, (std::vector<std::string>{"all", "configuration"}));
+    EXPECT_EQ(log.entries, (std::vector<string>{"all", "configuration"}));
 
     const ColorConfiguration& colors = *loaded.colors;
     EXPECT_EQ(colors.getColorEditable(ColorConfiguration::ToolDie), std::make_pair(ColorRGB(0.1f, 0.2f, 0.3f), false));
@@ -67,18 +99,9 @@ TEST(ColorConfigurationFiles, SystemLocksHoldAgainstTheUserAndSavingWritesOnlyTh
     EXPECT_EQ(colors.getColor(ColorConfiguration::Loop), ColorRGB(0.0f, 0.5f, 1.0f));
 
     loaded.colors->setColor(ColorConfiguration::HemmingOpColor, ColorRGB(0.125f, 0.25f, 0.5f));
-    std::string error;
+    string error;
     ASSERT_TRUE(loaded.manager.saveUserConfiguration(user, &error)) << error;
-    ConfigReader saved = ConfigReader::fromFile(user, ConfigReader::Origin::UserFile);
-    ColorConfiguration savedColors;
-    saved.readConfigurationObject("ColorConfiguration", savedColors);
-    EXPECT_EQ(savedColors.getColor(ColorConfiguration::HemmingOpColor), ColorRGB(0.125f, 0.25f, 0.5f));
-
-    ConfigWriter rewritten;
-    ConfigReader reference = loaded.manager.getSystemReference();
-    loaded.colors->saveContent(rewritten, reference, true);
-    EXPECT_EQ(writtenColors(rewritten.toXml()), (QStringList{"Loop", "ToolPunch", "HemmingOpColor"}));
-
+    EXPECT_EQ(loaded.savedForUser(), (QStringList{"Loop", "ToolPunch", "HemmingOpColor"}));
     LoadedColors reloaded;
     reloaded.manager.loadConfiguration({system}, user);
     for (const Type checked : {ColorConfiguration::ToolDie, ColorConfiguration::ToolPunch, ColorConfiguration::ToolPad,
@@ -88,22 +111,18 @@ TEST(ColorConfigurationFiles, SystemLocksHoldAgainstTheUserAndSavingWritesOnlyTh
 
 TEST(ColorConfigurationFiles, ALockedGroupLoadsNothingFromTheUser)
 {
-    Testing::ConfigurationFiles files;
-    const std::string system = files.write(
-        "site.xml", colorGroupXml(colorXml("Loop", rgbXml("0", "0", "0")), " editable=\"false\""));
-    const std::string user = files.write("user.xml", colorGroupXml(colorXml("OuterLoop", rgbXml("1", "1", "1"))));
+    QTemporaryDir folder;
+    const string system =
+        writeGroup(folder, "site.xml", colorXml("Loop", rgbXml("0", "0", "0")), " editable=\"false\"");
+    const string user = writeGroup(folder, "user.xml", colorXml("OuterLoop", rgbXml("1", "1", "1")));
     LoadedColors loaded;
     loaded.manager.loadConfiguration({system}, user);
     EXPECT_EQ(loaded.colors->getColor(ColorConfiguration::Loop), ColorRGB(0.0f, 0.0f, 0.0f));
-    EXPECT_EQ(loaded.colors->getColor(ColorConfiguration::OuterLoop), ColorConfiguration::getVivuzidaColor(VisualStyleDefinitions::Color4));
-    EXPECT_FALSE(loaded.colors->getEditable(ColorConfiguration::OuterLoop));
-
+    EXPECT_EQ(loaded.colors->getColorEditable(ColorConfiguration::OuterLoop),
+              std::make_pair(ColorConfiguration::getVivuzidaColor(VisualStyleDefinitions::Color4), false));
     // Nothing the user changes can be written while the site locks the group.
     loaded.colors->setColor(ColorConfiguration::OuterLoop, ColorRGB(1.0f, 1.0f, 1.0f));
-    ConfigWriter writer;
-    ConfigReader reference = loaded.manager.getSystemReference();
-    loaded.colors->saveContent(writer, reference, true);
-    EXPECT_TRUE(writtenColors(writer.toXml()).isEmpty());
+    EXPECT_TRUE(loaded.savedForUser().isEmpty());
 }
 
 TEST(ColorConfigurationFiles, OnlyChangedColoursAreSavedAndNaNAlwaysCountsAsChanged)
@@ -111,10 +130,6 @@ TEST(ColorConfigurationFiles, OnlyChangedColoursAreSavedAndNaNAlwaysCountsAsChan
     ColorConfiguration colors;
     ConfigReader nothing;
     EXPECT_FALSE(colors.canBeSavedToUserConfig(nothing));
-    ConfigWriter unchanged;
-    colors.saveContent(unchanged, nothing, true);
-    EXPECT_TRUE(writtenColors(unchanged.toXml()).isEmpty());
-
     colors.setColor(ColorConfiguration::GlueColor, ColorRGB(0.93f, 0.85f, 0.625f));
     colors.setColor(ColorConfiguration::BackgroundTopColor, ColorRGB(NAN, 0.837f, 0.837f));
     EXPECT_TRUE(colors.canBeSavedToUserConfig(nothing));
@@ -127,44 +142,35 @@ TEST(ColorConfigurationFiles, OnlyChangedColoursAreSavedAndNaNAlwaysCountsAsChan
     const QStringList all = writtenColors(everything.toXml());
     EXPECT_EQ(all.size(), 129);
     EXPECT_EQ(all.front(), "BackgroundTopColor");
-    EXPECT_NE(everything.toXml().find("<value key=\"r\" type=\"float\">nan</value>"), std::string::npos);
+    EXPECT_NE(everything.toXml().find(floatXml("r", "nan")), string::npos);
 }
 
-// A colour that cannot be used whole keeps what it had; the others load, and the user is told
-// which colour it was.
+// A colour that cannot be used whole keeps what it had; the others load, and the user is told which.
 TEST(ColorConfigurationFiles, AColourThatCannotBeUsedWholeKeepsItsValue)
 {
-    const struct
-    {
-        std::string stored;
-        std::string warning;  // empty: none expected
-    } cases[] = {
-        {Testing::floatXml("r", "0.1") + Testing::floatXml("g", "0.2"), "\"b\" is missing"},
+    const std::pair<string, string> cases[] = {  // stored, warning (empty: none expected)
+        {floatXml("r", "0.1") + floatXml("g", "0.2"), "\"b\" is missing"},
         {rgbXml("0.1", "green", "0.3"), "Loop/g: \"green\" is not a valid float"},
-        {rgbXml("nan", "0.2", "0.3"), "\"r\" is nan, not a finite number"},
         {rgbXml("0.1", "inf", "-inf"), "\"g\" is inf, not a finite number, \"b\" is -inf, not a finite number"},
-        {"<value key=\"r\" type=\"double\">0.1</value>" + Testing::floatXml("g", "0.2") + Testing::floatXml("b", "0.3"),
+        {"<value key=\"r\" type=\"double\">0.1</value>" + floatXml("g", "0.2") + floatXml("b", "0.3"),
          "Loop/r: stored as double, expected float"},
         {"", ""},  // an entry without components, as a bare lock leaves, changes nothing and says nothing
     };
-    for (const auto& expected : cases)
+    for (const auto& [stored, warning] : cases)
     {
-        SCOPED_TRACE(expected.stored);
-        Testing::ConfigurationFiles files;
-        const std::string user = files.write(
-            "user.xml", colorGroupXml(colorXml("Loop", expected.stored) + colorXml("InnerLoop", rgbXml("0.5", "0.5", "0.5"))));
+        SCOPED_TRACE(stored);
+        QTemporaryDir folder;
+        const string user = writeGroup(folder, "user.xml",
+                                       colorXml("Loop", stored) + colorXml("InnerLoop", rgbXml("0.5", "0.5", "0.5")));
         LoadedColors loaded;
         const ConfigurationLoadResult result = loaded.manager.loadConfiguration({}, user);
         EXPECT_EQ(loaded.colors->getColor(ColorConfiguration::Loop), ColorRGB::fromBytes(68, 204, 0));
         EXPECT_EQ(loaded.colors->getColor(ColorConfiguration::InnerLoop), ColorRGB(0.5f, 0.5f, 0.5f));
-        if (expected.warning.empty())
-        {
-            EXPECT_TRUE(result.warnings.empty());
+        ASSERT_EQ(result.warnings.size(), warning.empty() ? 0u : 1u);
+        if (warning.empty())
             continue;
-        }
-        ASSERT_EQ(result.warnings.size(), 1u);
-        EXPECT_NE(result.warnings.front().find(expected.warning), std::string::npos) << result.warnings.front();
-        EXPECT_NE(result.warnings.front().find("Loop"), std::string::npos) << result.warnings.front();
+        for (const string& part : {warning, string("Loop")})
+            EXPECT_NE(result.warnings.front().find(part), string::npos) << result.warnings.front();
     }
 }
 

@@ -17,60 +17,39 @@ namespace
 using namespace Quarvane;
 using Testing::SignalLog;
 using Type = ColorConfiguration::ColorTypes;
+using Log = std::vector<std::string>;
 
 Type type(int number) { return static_cast<Type>(number); }
-
-// Within half a byte of the bytes given, for defaults QColor computes from HSV.
-void expectNearBytes(const ColorRGB& color, int red, int green, int blue)
-{
-    const float tolerance = 0.5f / 255.0f;
-    EXPECT_NEAR(color.red, red / 255.0f, tolerance);
-    EXPECT_NEAR(color.green, green / 255.0f, tolerance);
-    EXPECT_NEAR(color.blue, blue / 255.0f, tolerance);
-}
+const ColorRGB s_black(0.0f, 0.0f, 0.0f);
 
 TEST(ColorConfiguration, DefaultsOfEveryKindOfRow)
 {
     const ColorConfiguration colors;
-    const struct
-    {
-        int type;
-        ColorRGB color;
-    } cases[] = {
-        {0, {0.837f, 0.837f, 0.837f}},                 // floats
-        {2, {0.3f, 0.3f, 0.3f}},                       // created after types 3 to 9
-        {17, {0.0f, 0.0f, 1.0f}},
-        {4, ColorRGB::fromBytes(156, 180, 255)},       // bytes
-        {1068, ColorRGB::fromBytes(89, 17, 63)},
-        {8, {0.415f, 0.415f, 0.415f}},                 // half of type 3
+    const std::pair<int, ColorRGB> cases[] = {
+        {0, {0.837f, 0.837f, 0.837f}},                   // floats
+        {2, {0.3f, 0.3f, 0.3f}},                         // created after types 3 to 9
+        {1068, ColorRGB::fromBytes(89, 17, 63)},         // bytes
         {9, ColorRGB::fromBytes(156, 180, 255) * 0.5f},  // half of type 4
-        {10, ColorRGB::fromBytes(0, 213, 255)},        // palette 2
-        {225, ColorRGB::fromBytes(50, 50, 50)},        // palette 65
-        {1031, ColorRGB::fromBytes(83, 36, 178)},      // palette 16, no application series
-        {1059, ColorRGB::fromBytes(31, 82, 153)},      // palette 9
-        {37, ColorRGB::fallback()},                    // no such type
-        {-1, ColorRGB::fallback()},
+        {225, ColorRGB::fromBytes(50, 50, 50)},          // palette 65
+        {1031, ColorRGB::fromBytes(83, 36, 178)},        // palette 16, no application series
+        {37, ColorRGB::fallback()},                      // no such type
     };
-    for (const auto& expected : cases)
-        EXPECT_EQ(colors.getColor(type(expected.type)), expected.color) << "type " << expected.type;
-
-    expectNearBytes(colors.getColor(ColorConfiguration::SheetBoundaryColor), 60, 60, 60);
-    expectNearBytes(colors.getColor(ColorConfiguration::ToolGeneric1), 163, 33, 104);
-    expectNearBytes(colors.getColor(ColorConfiguration::ToolGeneric3), 163, 156, 33);
-    expectNearBytes(colors.getColor(ColorConfiguration::ToolGeneric5), 33, 39, 163);
-    EXPECT_EQ(colors.getApplicationType(), UndefinedApplication);
-    EXPECT_FALSE(colors.getUseWhiteBackgroundColor());
+    for (const auto& [number, color] : cases)
+        EXPECT_EQ(colors.getColor(type(number)), color) << "type " << number;
+    // Computed from HSV by QColor: within half a byte of (163, 33, 104).
+    const ColorRGB hsv = colors.getColor(ColorConfiguration::ToolGeneric1);
+    EXPECT_NEAR(hsv.red, 163 / 255.0f, 0.5f / 255.0f);
+    EXPECT_NEAR(hsv.green, 33 / 255.0f, 0.5f / 255.0f);
+    EXPECT_NEAR(hsv.blue, 104 / 255.0f, 0.5f / 255.0f);
 }
 
 TEST(ColorConfiguration, EditableFollowsTheGroupThenTheColour)
 {
     ColorConfiguration colors;
-    EXPECT_FALSE(colors.getEditable(ColorConfiguration::UndefinedOpColor));
-    EXPECT_TRUE(colors.getEditable(ColorConfiguration::NoCadDataRed));
     EXPECT_TRUE(colors.getEditable(type(37)));
     EXPECT_EQ(colors.getColorEditable(ColorConfiguration::UndefinedOpColor),
               std::make_pair(ColorRGB(0.83f, 0.83f, 0.83f), false));
-    EXPECT_TRUE(colors.hasNonEditableEntries());  // the undefined operation's colour is fixed
+    EXPECT_TRUE(colors.hasNonEditableEntries());
 
     colors.setEditable(false);
     for (const Type locked : {ColorConfiguration::BackgroundTopColor, ColorConfiguration::NoCadDataRed, type(37)})
@@ -82,72 +61,62 @@ TEST(ColorConfiguration, SetColorStoresAndEmitsEvenWhenUnchangedButIgnoresUnknow
 {
     ColorConfiguration colors;
     SignalLog log(colors);
-    colors.setColor(ColorConfiguration::Loop, ColorRGB(0.1f, 0.2f, 0.3f));
-    colors.setColor(ColorConfiguration::Loop, ColorRGB(0.1f, 0.2f, 0.3f));
-    colors.setColor(type(37), ColorRGB(0.1f, 0.2f, 0.3f));
-    EXPECT_EQ(log.entries, (std::vector<std::string>{"12", "configuration", "12", "configuration"}));
-    EXPECT_EQ(colors.getColor(ColorConfiguration::Loop), ColorRGB(0.1f, 0.2f, 0.3f));
+    const ColorRGB color(0.1f, 0.2f, 0.3f);
+    colors.setColor(ColorConfiguration::Loop, color);
+    colors.setColor(ColorConfiguration::Loop, color);
+    colors.setColor(type(37), color);
+    EXPECT_EQ(log.entries, (Log{"12", "configuration", "12", "configuration"}));
+    EXPECT_EQ(colors.getColor(ColorConfiguration::Loop), color);
     EXPECT_EQ(colors.getColor(type(37)), ColorRGB::fallback());
 
     log.entries.clear();
-    colors.setUseWhiteBackgroundColor(false);
-    colors.setUseWhiteBackgroundColor(true);
-    colors.setUseWhiteBackgroundColor(true);
-    EXPECT_EQ(log.entries, (std::vector<std::string>{"configuration"}));
+    for (const bool white : {false, true, true})
+        colors.setUseWhiteBackgroundColor(white);
+    EXPECT_EQ(log.entries, (Log{"configuration"}));
     EXPECT_TRUE(colors.getUseWhiteBackgroundColor());
 }
 
 TEST(ColorConfiguration, ApplicationSeriesReplacesItsFamilyOnlyOnAChange)
 {
-    const std::vector<ColorRGB> series{
-        ColorRGB::fromBytes(0, 136, 204), ColorRGB::fromBytes(0, 204, 119), ColorRGB::fromBytes(34, 204, 0),
-        ColorRGB::fromBytes(187, 204, 0), ColorRGB::fromBytes(204, 85, 0),  ColorRGB::fromBytes(204, 0, 85),
-        ColorRGB::fromBytes(170, 0, 204), ColorRGB::fromBytes(34, 0, 204)};
-    const struct
+    const ColorConfiguration defaults;
+    ColorConfiguration geometry, inner;
+    geometry.setColor(type(1025), s_black);  // a user's change is overwritten
+    SignalLog log(geometry);
+    geometry.changeDefaultsForType(GeometryGeneratorApplication);
+    inner.changeDefaultsForType(InnerPartApplication);
+    EXPECT_EQ(log.entries, (Log{"all", "configuration"}));
+    // Both families take the same series of eight; each keeps the other family and its own ninth colour.
+    for (int i = 0; i < 8; ++i)
     {
-        QVApplicationType application;
-        int first;   // the family the series replaces
-        int other;   // the other family, which keeps its palette colours
-    } cases[] = {{GeometryGeneratorApplication, 1024, 1059}, {InnerPartApplication, 1059, 1024}};
-    for (const auto& expected : cases)
-    {
-        SCOPED_TRACE(expected.application);
-        ColorConfiguration colors;
-        const ColorConfiguration defaults;
-        colors.setColor(type(expected.first + 1), ColorRGB(0.0f, 0.0f, 0.0f));  // a user's change is overwritten
-        SignalLog log(colors);
-        colors.changeDefaultsForType(expected.application);
-        EXPECT_EQ(log.entries, (std::vector<std::string>{"all", "configuration"}));
-        for (int i = 0; i < 8; ++i)
-        {
-            EXPECT_EQ(colors.getColor(type(expected.first + i)), series[i]) << i;
-            EXPECT_EQ(colors.getColor(type(expected.other + i)), defaults.getColor(type(expected.other + i))) << i;
-        }
-        EXPECT_EQ(colors.getColor(type(expected.first + 8)), defaults.getColor(type(expected.first + 8)));
-
-        colors.changeDefaultsForType(expected.application);
-        colors.changeDefaultsForType(static_cast<QVApplicationType>(5));
-        EXPECT_EQ(log.entries.size(), 2u);
-        EXPECT_EQ(colors.getApplicationType(), 5);
-        EXPECT_EQ(colors.getColor(type(expected.first)), series[0]);
+        EXPECT_EQ(geometry.getColor(type(1024 + i)), inner.getColor(type(1059 + i))) << i;
+        EXPECT_EQ(geometry.getColor(type(1059 + i)), defaults.getColor(type(1059 + i))) << i;
+        EXPECT_EQ(inner.getColor(type(1024 + i)), defaults.getColor(type(1024 + i))) << i;
     }
+    EXPECT_EQ(geometry.getColor(type(1032)), defaults.getColor(type(1032)));
+    EXPECT_EQ(inner.getColor(type(1067)), defaults.getColor(type(1067)));
+    EXPECT_EQ(geometry.getColor(type(1025)), ColorRGB::fromBytes(0, 204, 119));
+    EXPECT_EQ(inner.getColor(type(1066)), ColorRGB::fromBytes(34, 0, 204));
+
+    geometry.changeDefaultsForType(GeometryGeneratorApplication);
+    geometry.changeDefaultsForType(static_cast<QVApplicationType>(5));
+    EXPECT_EQ(log.entries.size(), 2u);
+    EXPECT_EQ(geometry.getApplicationType(), 5);
+    EXPECT_EQ(geometry.getColor(type(1024)), ColorRGB::fromBytes(0, 136, 204));
 }
 
 TEST(ColorConfiguration, ResetRestoresDefaultsAndReappliesTheApplicationSeries)
 {
     ColorConfiguration colors;
     colors.changeDefaultsForType(GeometryGeneratorApplication);
-    colors.setColor(ColorConfiguration::GeometryGeneratorFaceColor1, ColorRGB(0.0f, 0.0f, 0.0f));
-    colors.setColor(ColorConfiguration::BackgroundTopColor, ColorRGB(0.0f, 0.0f, 0.0f));
-    colors.setUseWhiteBackgroundColor(true);
+    colors.setColor(ColorConfiguration::GeometryGeneratorFaceColor1, s_black);
+    colors.setColor(ColorConfiguration::BackgroundTopColor, s_black);
     SignalLog log(colors);
     colors.resetToDefaultValues();
-    EXPECT_EQ(log.entries, (std::vector<std::string>{"all", "configuration"}));
+    EXPECT_EQ(log.entries, (Log{"all", "configuration"}));
     EXPECT_EQ(colors.getColor(ColorConfiguration::GeometryGeneratorFaceColor1), ColorRGB::fromBytes(0, 136, 204));
     EXPECT_EQ(colors.getColor(ColorConfiguration::BackgroundTopColor), ColorRGB(0.837f, 0.837f, 0.837f));
-    EXPECT_EQ(colors.getConfigurationObjects().size(), 129u);
 
-    colors.setColor(ColorConfiguration::GeometryGeneratorFaceColor2, ColorRGB(0.0f, 0.0f, 0.0f));
+    colors.setColor(ColorConfiguration::GeometryGeneratorFaceColor2, s_black);
     colors.setDefaultValues();
     EXPECT_EQ(colors.getColor(ColorConfiguration::GeometryGeneratorFaceColor2), ColorRGB::fromBytes(0, 204, 119));
     EXPECT_EQ(log.entries.size(), 6u);
@@ -155,86 +124,75 @@ TEST(ColorConfiguration, ResetRestoresDefaultsAndReappliesTheApplicationSeries)
 
 TEST(ColorConfiguration, CopyTakesColoursAndFlagsButNotTheObservers)
 {
+    const ColorRGB dark(0.1f, 0.1f, 0.1f), light(0.2f, 0.2f, 0.2f);
     ColorConfiguration original;
     original.changeDefaultsForType(InnerPartApplication);
     original.setUseWhiteBackgroundColor(true);
-    original.setColor(ColorConfiguration::ToolDie, ColorRGB(0.1f, 0.1f, 0.1f));
+    original.setColor(ColorConfiguration::ToolDie, dark);
     SignalLog originalLog(original);
 
     ColorConfiguration copy(original);
-    EXPECT_EQ(copy.getColor(ColorConfiguration::ToolDie), ColorRGB(0.1f, 0.1f, 0.1f));
     EXPECT_EQ(copy.getApplicationType(), InnerPartApplication);
     EXPECT_TRUE(copy.getUseWhiteBackgroundColor());
-    EXPECT_FALSE(copy.getEditable(ColorConfiguration::UndefinedOpColor));
     EXPECT_TRUE(copy.signalColorChanged.empty());
-
-    copy.setColor(ColorConfiguration::ToolDie, ColorRGB(0.2f, 0.2f, 0.2f));
-    EXPECT_EQ(original.getColor(ColorConfiguration::ToolDie), ColorRGB(0.1f, 0.1f, 0.1f));
+    copy.setColor(ColorConfiguration::ToolDie, light);
+    EXPECT_EQ(original.getColor(ColorConfiguration::ToolDie), dark);
     EXPECT_TRUE(originalLog.entries.empty());
 
     std::unique_ptr<ConfigurationObject> cloned(copy.clone());
     ASSERT_NE(dynamic_cast<ColorConfiguration*>(cloned.get()), nullptr);
-    EXPECT_EQ(static_cast<ColorConfiguration&>(*cloned).getColor(ColorConfiguration::ToolDie), ColorRGB(0.2f, 0.2f, 0.2f));
+    EXPECT_EQ(static_cast<ColorConfiguration&>(*cloned).getColor(ColorConfiguration::ToolDie), light);
     std::unique_ptr<ConfigurationObject> fresh(copy.createConfigurationObject());
     EXPECT_EQ(static_cast<ColorConfiguration&>(*fresh).getColor(ColorConfiguration::ToolDie),
               ColorConfiguration::getVivuzidaColor(VisualStyleDefinitions::Color9));
 }
 
+// Also when the group is assigned to itself, which keeps everything.
 TEST(ColorConfiguration, AssignmentEmitsEveryColourInTypeOrderThenAllThenConfiguration)
 {
     ColorConfiguration source;
     source.setColor(ColorConfiguration::ToolDie, ColorRGB(0.1f, 0.1f, 0.1f));
     source.changeDefaultsForType(GeometryGeneratorApplication);
     source.setEditable(false);
-    ColorConfiguration target;
-    SignalLog log(target);
-    target = source;
-
-    std::vector<std::string> expected;
+    Log expected;
     for (const auto& entry : source.getColorKeys())
         expected.push_back(std::to_string(entry.first));
-    expected.push_back("all");
-    expected.push_back("configuration");
-    EXPECT_EQ(log.entries, expected);
-    EXPECT_EQ(target.getColor(ColorConfiguration::ToolDie), ColorRGB(0.1f, 0.1f, 0.1f));
-    EXPECT_EQ(target.getApplicationType(), GeometryGeneratorApplication);
-    EXPECT_FALSE(target.isEditable());
+    expected.insert(expected.end(), {"all", "configuration"});
 
-    // Assigning the group to itself keeps everything and still tells the observers.
-    log.entries.clear();
-    const ColorConfiguration& self = target;
-    target = self;
-    EXPECT_EQ(log.entries, expected);
-    EXPECT_EQ(target.getColor(ColorConfiguration::ToolDie), ColorRGB(0.1f, 0.1f, 0.1f));
-}
-
-TEST(ColorNames, ComeFromTheRegisteredGroup)
-{
-    EXPECT_EQ(ColorConfiguration::getColorName(ColorConfiguration::BackgroundTopColor), "Background Top");
-    EXPECT_EQ(ColorConfiguration::getColorName(ColorConfiguration::StagixFormTrimStation), "Form/Trim Station");
-    EXPECT_EQ(ColorConfiguration::getColorName(ColorConfiguration::MarkedLine), "Undefined Color");
-    EXPECT_EQ(ColorConfiguration::getColorName(type(37)), "Undefined Color");
-
-    ColorConfiguration::setColorName(ColorConfiguration::MarkedLine, QString::fromUtf8("Markierte Linie (grün)"));
-    EXPECT_EQ(ColorConfiguration::getColorName(ColorConfiguration::MarkedLine), QString::fromUtf8("Markierte Linie (grün)"));
+    ColorConfiguration target;
+    SignalLog log(target);
+    for (const ColorConfiguration* from : {&source, &target})
+    {
+        log.entries.clear();
+        target = *from;
+        EXPECT_EQ(log.entries, expected);
+        EXPECT_EQ(target.getColor(ColorConfiguration::ToolDie), ColorRGB(0.1f, 0.1f, 0.1f));
+        EXPECT_EQ(target.getApplicationType(), GeometryGeneratorApplication);
+        EXPECT_FALSE(target.isEditable());
+    }
 }
 
 // A catalogue with two texts of the group's context.
-class ColorCatalogue : public QTranslator
+struct ColorCatalogue : QTranslator
 {
-public:
-    QString translate(const char* context, const char* sourceText, const char*, int) const override
+    QString translate(const char* context, const char* text, const char*, int) const override
     {
-        if (QByteArray(context) != "ColorConfiguration")
-            return {};
-        if (QByteArray(sourceText) == "Background Top")
+        const QByteArray source = QByteArray(context) == "ColorConfiguration" ? text : "";
+        if (source == "Background Top")
             return QStringLiteral("Hintergrund oben");
-        if (QByteArray(sourceText) == "Undefined Color")
-            return QStringLiteral("Unbestimmte Farbe");
-        return {};
+        return source == "Undefined Color" ? QStringLiteral("Unbestimmte Farbe") : QString();
     }
     bool isEmpty() const override { return false; }
 };
+
+TEST(ColorNames, ComeFromTheRegisteredGroup)
+{
+    EXPECT_EQ(ColorConfiguration::getColorName(ColorConfiguration::StagixFormTrimStation), "Form/Trim Station");
+    EXPECT_EQ(ColorConfiguration::getColorName(type(37)), "Undefined Color");
+    const QString german = QString::fromUtf8("Markierte Linie (grün)");
+    ColorConfiguration::setColorName(ColorConfiguration::MarkedLine, german);
+    EXPECT_EQ(ColorConfiguration::getColorName(ColorConfiguration::MarkedLine), german);
+}
 
 TEST(ColorNames, AreTranslatedInTheGroupsContext)
 {
