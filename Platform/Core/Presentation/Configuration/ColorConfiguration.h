@@ -272,7 +272,8 @@ public:
     // other dark), otherwise with its lightness mirrored.
     static ColorRGB getOptimizedForgroundColorForBackgroundColor(const ColorRGB& backgroundColor,
                                                                  const ColorRGB& foregroundColor);
-    // The registered group's colour of the type as 0..255 components, truncated.
+    // The registered group's colour of the type as 0..255 components, truncated; a component
+    // outside 0..1 (or NaN) is brought into the range first, where QColor would reject it.
     static QColor getQColor(ColorTypes type);
     static QIcon createColorIcon(ColorTypes type, const QSize& size);
     // Spread a running number over a family of colours, so that neighbours contrast.
