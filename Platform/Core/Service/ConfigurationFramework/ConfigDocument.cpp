@@ -266,6 +266,23 @@ ConfigNode* ConfigNode::findSame(const ConfigNode& other)
     return found == m_index.end() ? nullptr : children[found->second].get();
 }
 
+const ConfigNode* ConfigNode::findSame(const ConfigNode& other) const
+{
+    return const_cast<ConfigNode*>(this)->findSame(other);
+}
+
+bool ConfigNode::removeChild(const ConfigNode& like)
+{
+    const auto found = m_index.find(like.identity());
+    if (found == m_index.end())
+        return false;
+    children.erase(children.begin() + static_cast<std::ptrdiff_t>(found->second));
+    m_index.clear();
+    for (std::size_t i = 0; i < children.size(); ++i)
+        m_index.emplace(children[i]->identity(), i);
+    return true;
+}
+
 bool ConfigNode::addChild(std::unique_ptr<ConfigNode> child)
 {
     if (!m_index.emplace(child->identity(), children.size()).second)
@@ -326,6 +343,16 @@ std::shared_ptr<ConfigDocument> ConfigDocument::parse(const QByteArray& bytes, c
         *error = sourceName + ":" + std::to_string(parser.line()) + ":" + std::to_string(parser.column()) + ": " +
                  parser.error();
     return nullptr;
+}
+
+std::shared_ptr<ConfigDocument> ConfigDocument::adopt(std::unique_ptr<ConfigNode> root, const std::string& sourceName)
+{
+    auto document = std::make_shared<ConfigDocument>();
+    document->m_sourceName = sourceName;
+    document->m_root.visited = true;
+    for (auto& child : root->children)
+        document->m_root.addChild(std::move(child));
+    return document;
 }
 
 QByteArray ConfigDocument::serialize(const ConfigNode& root)

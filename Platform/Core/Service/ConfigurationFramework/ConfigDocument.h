@@ -39,10 +39,13 @@ struct ConfigNode
     const ConfigNode* findValue(const std::string& key) const;
     const ConfigNode* findObject(const std::string& className, const std::string& name) const;
     ConfigNode* findSame(const ConfigNode& other);
+    const ConfigNode* findSame(const ConfigNode& other) const;
     // Adds a child; false (and nothing added) when a child of the same kind and name exists.
     bool addChild(std::unique_ptr<ConfigNode> child);
     // Adds a child, replacing one of the same kind and name.
     ConfigNode* putChild(std::unique_ptr<ConfigNode> child);
+    // Removes the child of the same kind and name as `like`; false when there is none.
+    bool removeChild(const ConfigNode& like);
     std::unique_ptr<ConfigNode> copy() const;
     // Whether anything in this subtree (the node itself included) was never looked up.
     bool holdsUnvisited() const;
@@ -62,6 +65,8 @@ public:
     static std::shared_ptr<ConfigDocument> parse(const QByteArray& bytes, const std::string& sourceName,
                                                  std::string* error);
     static QByteArray serialize(const ConfigNode& root);
+    // A document holding the children of `root`, as if they had been parsed from `sourceName`.
+    static std::shared_ptr<ConfigDocument> adopt(std::unique_ptr<ConfigNode> root, const std::string& sourceName);
 
     const ConfigNode& root() const { return m_root; }
     const std::string& sourceName() const { return m_sourceName; }

@@ -55,6 +55,21 @@ ConfigReader ConfigReader::fromXml(const std::string& text, Origin origin, const
     return reader;
 }
 
+ConfigReader ConfigReader::fromDocument(std::shared_ptr<const ConfigDocument> document, Origin origin)
+{
+    ConfigReader reader;
+    reader.m_layers.push_back({std::move(document), origin});
+    return reader;
+}
+
+std::shared_ptr<const ConfigNode> ConfigReader::singleRoot() const
+{
+    if (m_layers.size() != 1)
+        return nullptr;
+    const std::shared_ptr<const ConfigDocument>& document = m_layers.front().document;
+    return std::shared_ptr<const ConfigNode>(document, &document->root());
+}
+
 ConfigReader ConfigReader::layered(const std::vector<ConfigReader>& readers)
 {
     ConfigReader combined;

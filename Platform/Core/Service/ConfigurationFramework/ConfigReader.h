@@ -76,6 +76,11 @@ public:
     bool findStoredValue(const std::string& objectName, const std::string& key, std::string& type,
                          std::string& text) const;
 
+    // For the framework's own use: a reader of an already parsed document, and the root of the
+    // only file a reader holds (null when it holds none or several).
+    static ConfigReader fromDocument(std::shared_ptr<const ConfigDocument> document, Origin origin);
+    std::shared_ptr<const ConfigNode> singleRoot() const;
+
 private:
     friend class ConfigWriter;
 

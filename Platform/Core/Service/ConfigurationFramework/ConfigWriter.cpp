@@ -1,17 +1,11 @@
 #include "Platform/Core/Service/ConfigurationFramework/ConfigWriter.h"
 
 #include "Platform/Core/Service/ConfigurationFramework/ConfigDocument.h"
+#include "Platform/Core/Service/ConfigurationFramework/ConfigFileStore.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigReader.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigValueText.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationObject.h"
 
-#include <QtCore/QDir>
-#include <QtCore/QFileInfo>
-#include <QtCore/QSaveFile>
-
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#endif
 
 namespace Quarvane
 {
@@ -138,30 +132,15 @@ std::string ConfigWriter::toXml() const { return ConfigDocument::serialize(*m_ro
 
 bool ConfigWriter::writeToFile(const std::string& path, std::string* error) const
 {
-    const auto fail = [&](const QString& why) {
-        if (error != nullptr)
-            *error = "cannot write " + path + ": " + why.toStdString();
-        return false;
-    };
-    const QString fileName = QString::fromStdString(path);
-    if (!QDir().mkpath(QFileInfo(fileName).absolutePath()))
-        return fail(QStringLiteral("cannot create its folder"));
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-#ifdef Q_OS_UNIX
-    // Restrict the new file before anything is in it: it may hold passwords.
-    if (::fchmod(file.handle(), S_IRUSR | S_IWUSR) != 0)
-        return fail(QStringLiteral("cannot restrict its permissions"));
-#else
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-#endif
-    const QByteArray bytes = ConfigDocument::serialize(*m_root);
-    if (file.write(bytes) != bytes.size())
-        return fail(file.errorString());
-    if (!file.commit())
-        return fail(file.errorString());
-    return true;
+    return ConfigFileStore::replaceDurably(QString::fromStdString(path), ConfigDocument::serialize(*m_root), error);
+}
+
+std::unique_ptr<ConfigNode> ConfigWriter::takeTree()
+{
+    std::unique_ptr<ConfigNode> tree = std::move(m_root);
+    m_root = std::make_unique<ConfigNode>();
+    m_current = m_root.get();
+    return tree;
 }
 
 }  // namespace Quarvane

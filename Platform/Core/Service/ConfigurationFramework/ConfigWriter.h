@@ -47,6 +47,9 @@ public:
     // writable by the owner only. Creates missing folders.
     bool writeToFile(const std::string& path, std::string* error) const;
 
+    // For the framework's own use: what has been written so far, leaving the writer empty.
+    std::unique_ptr<ConfigNode> takeTree();
+
 private:
     void putText(const std::string& key, const char* type, const std::string& text, const std::string& description,
                  bool editable);

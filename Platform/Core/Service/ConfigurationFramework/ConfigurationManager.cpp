@@ -1,17 +1,39 @@
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationManager.h"
 
+#include "Platform/Core/Service/ConfigurationFramework/ConfigDocument.h"
+#include "Platform/Core/Service/ConfigurationFramework/ConfigFileStore.h"
+#include "Platform/Core/Service/ConfigurationFramework/ConfigTreeDiff.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigWriter.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationObject.h"
 
 #include <QtCore/QDateTime>
+#include <QtCore/QDir>
 #include <QtCore/QFile>
+#include <QtCore/QFileInfo>
+#include <QtCore/QFileSystemWatcher>
+#include <QtCore/QLockFile>
+#include <QtCore/QTimer>
 
 namespace Quarvane
 {
 namespace
 {
+using NodePointer = std::shared_ptr<const ConfigNode>;
+using ConfigFileStore::FileIdentity;
+
+// A lock older than this is taken over: no save takes anywhere near as long.
+constexpr int s_staleLockMilliseconds = 30000;
+constexpr int s_lockWaitMilliseconds = 10000;
+// Editors and other writers may touch a file several times in a row; one reload follows.
+constexpr int s_reloadDelayMilliseconds = 50;
+
+QString absolutePath(const std::string& path)
+{
+    return path.empty() ? QString() : QFileInfo(QString::fromStdString(path)).absoluteFilePath();
+}
+
 // Moves an unreadable file out of the way so a save cannot destroy what the user may still
-// want to repair by hand.
+// want to repair by hand. The copy stays private: it may hold passwords.
 bool moveAside(const std::string& path, std::string* error)
 {
     const QString original = QString::fromStdString(path);
@@ -19,13 +41,117 @@ bool moveAside(const std::string& path, std::string* error)
     QString aside = original + QStringLiteral(".unreadable-") + stamp;
     for (int attempt = 2; QFile::exists(aside); ++attempt)
         aside = original + QStringLiteral(".unreadable-") + stamp + QStringLiteral("-") + QString::number(attempt);
-    if (QFile::rename(original, aside))
+    if (QFile::rename(original, aside) && ConfigFileStore::restrictToOwner(aside))
         return true;
     if (error != nullptr)
         *error = "cannot save " + path + ": the file there cannot be read and cannot be moved aside";
     return false;
 }
+
+// Everything an object holds, as the writer writes it: the yardstick for what changed.
+NodePointer heldValues(const std::string& name, const ConfigurationObject& object)
+{
+    ConfigWriter writer;
+    writer.putClassContents(name, name, object, {});
+    return NodePointer(writer.takeTree());
+}
+
+// What the user file would get from the object: values that differ from the system files.
+std::unique_ptr<ConfigNode> valuesForUserFile(const std::string& name, const ConfigurationObject& object,
+                                              ConfigReader& reference)
+{
+    ConfigWriter writer;
+    writer.putChangedContents(name, object, reference);
+    return writer.takeTree();
+}
+
+// The keys of changed values relative to their top-level object ("Key", "Child/Key").
+std::vector<std::string> keysWithinObject(const std::vector<ConfigTreeDiff::Path>& paths)
+{
+    std::vector<std::string> keys;
+    for (const ConfigTreeDiff::Path& path : paths)
+        keys.push_back(ConfigTreeDiff::describe(ConfigTreeDiff::Path(path.begin() + 1, path.end())));
+    return keys;
+}
+
+std::unique_ptr<ConfigurationObject> readFresh(const ConfigurationObject& object, const std::string& name,
+                                               ConfigReader reader)
+{
+    std::unique_ptr<ConfigurationObject> fresh(object.createConfigurationObject());
+    reader.readConfigurationObject(name, *fresh);
+    return fresh;
+}
 }  // namespace
+
+// What a save needs to know about the user file: the file as this process last read or wrote
+// it, and what every object held at that moment.
+struct ConfigurationManager::Tracking
+{
+    QString userFile;
+    NodePointer fileAsKnown;  // null when there was no readable file
+    FileIdentity identity;
+    std::map<std::string, NodePointer> held;
+};
+
+// The file watch of live reload: reacts only when a watched file really changed, whatever else
+// happens in its folder (lock files, temporary files of saves).
+class ConfigurationManager::Watch
+{
+public:
+    explicit Watch(ConfigurationManager& manager) : m_manager(manager)
+    {
+        m_delay.setSingleShot(true);
+        m_delay.setInterval(s_reloadDelayMilliseconds);
+        QObject::connect(&m_watcher, &QFileSystemWatcher::fileChanged, &m_delay, [this] { noticeChange(); });
+        QObject::connect(&m_watcher, &QFileSystemWatcher::directoryChanged, &m_delay, [this] { noticeChange(); });
+        QObject::connect(&m_delay, &QTimer::timeout, &m_delay, [this] {
+            if (anyFileChanged())
+                m_manager.reloadConfiguration();
+        });
+    }
+
+    void arm(const std::vector<QString>& files)
+    {
+        if (!m_watcher.files().isEmpty())
+            m_watcher.removePaths(m_watcher.files());
+        if (!m_watcher.directories().isEmpty())
+            m_watcher.removePaths(m_watcher.directories());
+        m_identities.clear();
+        QStringList paths;
+        for (const QString& file : files)
+        {
+            if (file.isEmpty())
+                continue;
+            m_identities[file] = ConfigFileStore::identify(file);
+            paths << QFileInfo(file).absolutePath();
+            if (QFileInfo::exists(file))
+                paths << file;
+        }
+        paths.removeDuplicates();
+        if (!paths.isEmpty())
+            m_watcher.addPaths(paths);
+    }
+
+private:
+    void noticeChange()
+    {
+        if (anyFileChanged())
+            m_delay.start();
+    }
+
+    bool anyFileChanged() const
+    {
+        for (const auto& [file, identity] : m_identities)
+            if (ConfigFileStore::identify(file) != identity)
+                return true;
+        return false;
+    }
+
+    ConfigurationManager& m_manager;
+    QFileSystemWatcher m_watcher;
+    QTimer m_delay;
+    std::map<QString, FileIdentity> m_identities;
+};
 
 ConfigurationManager& ConfigurationManager::getInstance()
 {
@@ -33,7 +159,7 @@ ConfigurationManager& ConfigurationManager::getInstance()
     return instance;
 }
 
-ConfigurationManager::ConfigurationManager() = default;
+ConfigurationManager::ConfigurationManager() : m_tracking(std::make_unique<Tracking>()) {}
 
 ConfigurationManager::~ConfigurationManager() = default;
 
@@ -42,28 +168,41 @@ bool ConfigurationManager::addConfigurationObject(std::shared_ptr<ConfigurationO
 {
     if (!object)
         return false;
+    ConfigReader loaded;
+    bool wasLoaded = false;
     {
+        // Registering and looking at the load happen in one step: a load either counts this
+        // object among those it reads, or has finished taking the registry and left its files
+        // here for the object to read now.
         std::lock_guard<std::mutex> lock(m_mutex);
         if (!m_objects.emplace(name, object).second)
             return false;
+        wasLoaded = m_loaded;
+        if (wasLoaded)
+            loaded = loadedLayers();
     }
-    applyLoadedFiles(name, *object);
+    if (wasLoaded)
+    {
+        loaded.readConfigurationObject(name, *object);
+        rememberHeldValues(name, *object);
+        object->emitSignalsAfterConfigLoading();
+    }
     return true;
 }
 
-void ConfigurationManager::applyLoadedFiles(const std::string& name, ConfigurationObject& object)
+// The caller holds m_mutex.
+ConfigReader ConfigurationManager::loadedLayers() const
 {
-    std::vector<ConfigReader> layers;
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        if (!m_loaded)
-            return;
-        layers = m_systemLayers;
-        layers.push_back(m_userLayer);
-    }
-    ConfigReader reader = ConfigReader::layered(layers);
-    reader.readConfigurationObject(name, object);
-    object.emitSignalsAfterConfigLoading();
+    std::vector<ConfigReader> layers = m_systemLayers;
+    layers.push_back(m_userLayer);
+    return ConfigReader::layered(layers);
+}
+
+void ConfigurationManager::rememberHeldValues(const std::string& name, const ConfigurationObject& object)
+{
+    NodePointer held = heldValues(name, object);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_tracking->held[name] = std::move(held);
 }
 
 ConfigurationObject* ConfigurationManager::getConfigurationObject(const std::string& name) const
@@ -87,60 +226,106 @@ ConfigurationManager::Registry ConfigurationManager::registeredObjects() const
     return m_objects;
 }
 
+namespace
+{
+struct ParsedFiles
+{
+    std::vector<ConfigReader> systemLayers;
+    ConfigReader userLayer;
+    FileIdentity userIdentity;
+    bool userFileRead = false;  // the user file exists and was parsed now
+};
+
+// Parses the files of a load. `previous` (may be null) stands in for a file that cannot be
+// parsed now, so that a reload never drops a layer because of one bad write.
+ParsedFiles parseFiles(const std::vector<std::string>& systemFiles, const std::string& userFile,
+                       ConfigurationLoadResult& result, const ParsedFiles* previous)
+{
+    ParsedFiles parsed;
+    for (std::size_t i = 0; i < systemFiles.size(); ++i)
+    {
+        const std::string& path = systemFiles[i];
+        if (!QFile::exists(QString::fromStdString(path)))
+        {
+            result.warnings.push_back(path + ": the system configuration file does not exist");
+            parsed.systemLayers.emplace_back();
+            continue;
+        }
+        ConfigReader reader = ConfigReader::fromFile(path, ConfigReader::Origin::SystemFile);
+        if (!reader.isValid())
+        {
+            result.errors.push_back(reader.errorString());
+            reader = previous != nullptr ? previous->systemLayers[i] : ConfigReader();
+        }
+        parsed.systemLayers.push_back(reader);
+    }
+    parsed.userIdentity = ConfigFileStore::identify(absolutePath(userFile));
+    if (!userFile.empty() && parsed.userIdentity.exists)
+    {
+        parsed.userLayer = ConfigReader::fromFile(userFile, ConfigReader::Origin::UserFile);
+        parsed.userFileRead = parsed.userLayer.isValid();
+        if (!parsed.userFileRead)
+        {
+            result.errors.push_back(parsed.userLayer.errorString());
+            parsed.userLayer = previous != nullptr ? previous->userLayer : ConfigReader();
+        }
+    }
+    return parsed;
+}
+
+void collectWarnings(const ConfigReader& reader, const std::vector<ConfigurationObject*>& objects,
+                     ConfigurationLoadResult& result)
+{
+    const std::vector<std::string> valueWarnings = reader.warnings();
+    result.warnings.insert(result.warnings.end(), valueWarnings.begin(), valueWarnings.end());
+    for (const ConfigurationObject* object : objects)
+    {
+        const std::vector<std::string> messages = object->getUserWarningMessages();
+        result.warnings.insert(result.warnings.end(), messages.begin(), messages.end());
+    }
+}
+}  // namespace
+
 ConfigurationLoadResult ConfigurationManager::loadConfiguration(const std::vector<std::string>& systemFiles,
                                                                 const std::string& userFile)
 {
     ConfigurationLoadResult result;
-    std::vector<ConfigReader> systemLayers;
-    for (const std::string& path : systemFiles)
-    {
-        if (!QFile::exists(QString::fromStdString(path)))
-        {
-            result.warnings.push_back(path + ": the system configuration file does not exist");
-            continue;
-        }
-        ConfigReader reader = ConfigReader::fromFile(path, ConfigReader::Origin::SystemFile);
-        if (reader.isValid())
-            systemLayers.push_back(reader);
-        else
-            result.errors.push_back(reader.errorString());
-    }
-    ConfigReader userLayer;
-    if (!userFile.empty() && QFile::exists(QString::fromStdString(userFile)))
-    {
-        userLayer = ConfigReader::fromFile(userFile, ConfigReader::Origin::UserFile);
-        if (!userLayer.isValid())
-        {
-            result.errors.push_back(userLayer.errorString());
-            userLayer = ConfigReader();
-        }
-    }
+    ParsedFiles parsed = parseFiles(systemFiles, userFile, result, nullptr);
 
-    const Registry objects = registeredObjects();
+    Registry objects;
     {
+        // Taking the registry and publishing the files happen in one step (see addConfigurationObject).
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_systemLayers = systemLayers;
-        m_userLayer = userLayer;
+        objects = m_objects;
+        m_systemLayers = parsed.systemLayers;
+        m_userLayer = parsed.userLayer;
+        m_systemFiles = systemFiles;
+        m_userFile = userFile;
         m_loaded = true;
+        m_tracking->userFile = absolutePath(userFile);
+        m_tracking->fileAsKnown = parsed.userLayer.singleRoot();
+        m_tracking->identity = parsed.userIdentity;
+        m_tracking->held.clear();
     }
+    if (m_loadHook)
+        m_loadHook();
 
-    std::vector<ConfigReader> layers = systemLayers;
-    layers.push_back(userLayer);
+    std::vector<ConfigReader> layers = parsed.systemLayers;
+    layers.push_back(parsed.userLayer);
     ConfigReader reader = ConfigReader::layered(layers);
+    std::vector<ConfigurationObject*> loaded;
     for (const auto& [name, object] : objects)
     {
         object->clearUserWarningMessages();
         reader.readConfigurationObject(name, *object);
+        rememberHeldValues(name, *object);
+        loaded.push_back(object.get());
     }
-    const std::vector<std::string> valueWarnings = reader.warnings();
-    result.warnings.insert(result.warnings.end(), valueWarnings.begin(), valueWarnings.end());
-    for (const auto& entry : objects)
-    {
-        const std::vector<std::string> messages = entry.second->getUserWarningMessages();
-        result.warnings.insert(result.warnings.end(), messages.begin(), messages.end());
-    }
-    for (const auto& entry : objects)
-        entry.second->emitSignalsAfterConfigLoading();
+    collectWarnings(reader, loaded, result);
+    for (ConfigurationObject* object : loaded)
+        object->emitSignalsAfterConfigLoading();
+    if (m_watch)
+        rearmWatch();
     return result;
 }
 
@@ -152,32 +337,214 @@ ConfigReader ConfigurationManager::getSystemReference() const
 
 bool ConfigurationManager::saveUserConfiguration(const std::string& userFile, std::string* error)
 {
-    ConfigReader previous;
-    if (QFile::exists(QString::fromStdString(userFile)))
+    ConfigurationSaveResult result = saveUserConfiguration(userFile);
+    if (!result.saved && error != nullptr)
+        *error = result.error;
+    return result.saved;
+}
+
+ConfigurationSaveResult ConfigurationManager::saveUserConfiguration(const std::string& userFile)
+{
+    ConfigurationSaveResult result;
+    const QString path = absolutePath(userFile);
+    if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).absolutePath()))
     {
-        previous = ConfigReader::fromFile(userFile, ConfigReader::Origin::UserFile);
-        if (!previous.isValid())
+        result.error = "cannot write " + userFile + ": cannot create its folder";
+        return result;
+    }
+    // One save at a time in this process; the lock file keeps other processes out.
+    std::lock_guard<std::mutex> saving(m_saveMutex);
+    QLockFile lockFile(path + QStringLiteral(".lock"));
+    lockFile.setStaleLockTime(s_staleLockMilliseconds);
+    if (!lockFile.tryLock(s_lockWaitMilliseconds))
+    {
+        result.error = "cannot write " + userFile + ": another process keeps it locked (" +
+                       (path + QStringLiteral(".lock")).toStdString() + ")";
+        return result;
+    }
+
+    Tracking known;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        known = *m_tracking;
+    }
+    const bool tracked = known.userFile == path;
+
+    // The file as it is now: what this process last read or wrote, unless somebody changed it.
+    FileIdentity identity = ConfigFileStore::identify(path);
+    NodePointer onDisk;
+    if (identity.exists)
+    {
+        if (tracked && identity == known.identity && known.fileAsKnown)
         {
-            if (!moveAside(userFile, error))
-                return false;
-            previous = ConfigReader();
+            onDisk = known.fileAsKnown;
+        }
+        else
+        {
+            const ConfigReader current = ConfigReader::fromFile(userFile, ConfigReader::Origin::UserFile);
+            if (current.isValid())
+                onDisk = current.singleRoot();
+            else if (!moveAside(userFile, &result.error))
+                return result;
+        }
+    }
+    // Without a readable file, or for another file than the one tracked, everything this
+    // process holds is written; otherwise only what it changed.
+    const bool onlyChanges = tracked && onDisk != nullptr;
+    const ConfigNode emptyFile;
+    const ConfigNode& lastSeen = known.fileAsKnown ? *known.fileAsKnown : emptyFile;
+
+    std::unique_ptr<ConfigNode> merged = onDisk ? onDisk->copy() : std::make_unique<ConfigNode>();
+    std::map<std::string, NodePointer> held;
+    ConfigReader reference = getSystemReference();
+    bool changedAnything = false;
+    for (const auto& [name, object] : registeredObjects())
+    {
+        NodePointer now = heldValues(name, *object);
+        held[name] = now;
+        const auto before = known.held.find(name);
+        const std::vector<ConfigTreeDiff::Path> changed =
+            onlyChanges && before != known.held.end() ? ConfigTreeDiff::changedValues(*before->second, *now)
+                                                      : ConfigTreeDiff::allValues(*now);
+        if (changed.empty())
+            continue;
+        changedAnything = true;
+        const std::unique_ptr<ConfigNode> wanted = valuesForUserFile(name, *object, reference);
+        for (const ConfigTreeDiff::Path& value : changed)
+        {
+            if (onlyChanges && onDisk != known.fileAsKnown &&
+                !ConfigTreeDiff::sameValue(ConfigTreeDiff::find(*onDisk, value), ConfigTreeDiff::find(lastSeen, value)))
+                result.overriddenKeys.push_back(ConfigTreeDiff::describe(value));
+            if (const ConfigNode* node = ConfigTreeDiff::find(*wanted, value))
+                ConfigTreeDiff::put(*merged, value, *node);
+            else
+                ConfigTreeDiff::remove(*merged, value);
         }
     }
 
-    const Registry objects = registeredObjects();
-    ConfigReader reference = getSystemReference();
-    ConfigWriter writer;
-    for (const auto& [name, object] : objects)
+    NodePointer written = onDisk;
+    if (changedAnything || !onDisk)
     {
-        if (object->canBeSavedToUserConfig(reference))
-            writer.putChangedContents(name, *object, reference);
-        // Replaying the load on a fresh instance marks what this release knows in the old file;
-        // the rest is carried over as it is.
-        const std::unique_ptr<ConfigurationObject> probe(object->createConfigurationObject());
-        ConfigReader::layered({reference, previous}).readConfigurationObject(name, *probe);
+        if (!ConfigFileStore::replaceDurably(path, ConfigDocument::serialize(*merged), &result.error))
+            return result;
+        written = NodePointer(std::move(merged));
+        identity = ConfigFileStore::identify(path);
     }
-    writer.keepUnknownEntries(previous);
-    return writer.writeToFile(userFile, error);
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_tracking->userFile = path;
+        m_tracking->fileAsKnown = written;
+        m_tracking->identity = identity;
+        m_tracking->held = std::move(held);
+    }
+    if (m_watch)
+        rearmWatch();
+    result.saved = true;
+    return result;
 }
+
+ConfigurationLoadResult ConfigurationManager::reloadConfiguration()
+{
+    ConfigurationLoadResult result;
+    ParsedFiles previous;
+    std::vector<std::string> systemFiles;
+    std::string userFile;
+    Tracking known;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (!m_loaded)
+            return result;
+        previous.systemLayers = m_systemLayers;
+        previous.userLayer = m_userLayer;
+        systemFiles = m_systemFiles;
+        userFile = m_userFile;
+        known = *m_tracking;
+    }
+    const ParsedFiles parsed = parseFiles(systemFiles, userFile, result, &previous);
+    std::vector<ConfigReader> layers = parsed.systemLayers;
+    layers.push_back(parsed.userLayer);
+    const ConfigReader reader = ConfigReader::layered(layers);
+
+    std::map<std::string, NodePointer> held;
+    std::vector<ConfigurationObject*> reloaded;
+    for (const auto& [name, object] : registeredObjects())
+    {
+        std::unique_ptr<ConfigurationObject> fromFiles = readFresh(*object, name, reader);
+        held[name] = heldValues(name, *fromFiles);
+        const NodePointer current = heldValues(name, *object);
+        // Values this process changed and has not saved yet stay as it set them, unless a
+        // system file now locks them: they are read over the files like a user file.
+        const auto before = known.held.find(name);
+        const std::vector<ConfigTreeDiff::Path> pending = before != known.held.end()
+                                                              ? ConfigTreeDiff::changedValues(*before->second, *current)
+                                                              : std::vector<ConfigTreeDiff::Path>();
+        std::unique_ptr<ConfigurationObject> target = std::move(fromFiles);
+        if (!pending.empty())
+        {
+            const ConfigReader unsaved = ConfigReader::fromDocument(
+                ConfigDocument::adopt(ConfigTreeDiff::select(*current, pending), "<unsaved changes>"),
+                ConfigReader::Origin::UserFile);
+            target = readFresh(*object, name, ConfigReader::layered({reader, unsaved}));
+        }
+        const NodePointer targetValues = heldValues(name, *target);
+        if (ConfigTreeDiff::changedValues(*current, *targetValues, true).empty())
+            continue;
+        const std::vector<std::string> changedKeys =
+            keysWithinObject(ConfigTreeDiff::changedValues(*current, *targetValues));
+        object->takeOverReloadedContent(*target, changedKeys);
+        reloaded.push_back(object.get());
+    }
+    collectWarnings(reader, {}, result);
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_systemLayers = parsed.systemLayers;
+        m_userLayer = parsed.userLayer;
+        if (m_tracking->userFile == absolutePath(userFile) && (parsed.userFileRead || !parsed.userIdentity.exists))
+        {
+            m_tracking->fileAsKnown = parsed.userLayer.singleRoot();
+            m_tracking->identity = parsed.userIdentity;
+        }
+        for (auto& [name, values] : held)
+            m_tracking->held[name] = values;
+    }
+    if (m_watch)
+        rearmWatch();
+    if (m_reloadListener)
+        m_reloadListener(result);
+    return result;
+}
+
+void ConfigurationManager::setLiveReload(bool enabled)
+{
+    if (!enabled)
+    {
+        m_watch.reset();
+        return;
+    }
+    if (!m_watch)
+        m_watch = std::make_unique<Watch>(*this);
+    rearmWatch();
+}
+
+bool ConfigurationManager::isLiveReloadEnabled() const { return m_watch != nullptr; }
+
+void ConfigurationManager::setReloadListener(std::function<void(const ConfigurationLoadResult&)> listener)
+{
+    m_reloadListener = std::move(listener);
+}
+
+void ConfigurationManager::rearmWatch()
+{
+    std::vector<QString> files;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        for (const std::string& file : m_systemFiles)
+            files.push_back(absolutePath(file));
+        files.push_back(absolutePath(m_userFile));
+    }
+    m_watch->arm(files);
+}
+
+void ConfigurationManager::setLoadHookForTesting(std::function<void()> hook) { m_loadHook = std::move(hook); }
 
 }  // namespace Quarvane

@@ -2,6 +2,7 @@
 
 #include "Platform/Core/Service/ConfigurationFramework/ConfigReader.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -23,12 +24,30 @@ struct ConfigurationLoadResult
     bool isClean() const { return errors.empty() && warnings.empty(); }
 };
 
+// What a save reports.
+struct ConfigurationSaveResult
+{
+    bool saved = false;
+    // Why nothing was written, when `saved` is false.
+    std::string error;
+    // Values ("Group/Key", or "Group/Child/Key") that this process changed and that another
+    // process had also changed in the file since this one last read or wrote it: this save's
+    // value won.
+    std::vector<std::string> overriddenKeys;
+
+    explicit operator bool() const { return saved; }
+};
+
 // Owns the registered configuration objects and loads and saves them.
 //
 // Loading applies the system (site) files in order and then the user file to every registered
-// object; an object registered later is given the loaded files when it registers. Saving
-// writes to the user file only what differs from the defaults with the system files applied,
-// and keeps whatever the old user file holds that this release does not know.
+// object; an object registered later is given the loaded files when it registers.
+//
+// Saving is safe against other processes that use the same user file: it takes a lock file
+// beside it, reads the file again when somebody changed it since this process last read or
+// wrote it, and writes into it only what this process changed since then (values set, reset or
+// restored), leaving everything else as the other writer left it. A file it cannot parse is
+// kept aside, never overwritten.
 class ConfigurationManager
 {
 public:
@@ -55,25 +74,56 @@ public:
     ConfigurationLoadResult loadConfiguration(const std::vector<std::string>& systemFiles,
                                               const std::string& userFile);
 
-    // Writes the user file atomically. An existing file that cannot be parsed is not replaced:
-    // it is first renamed to "<file>.unreadable-<yyyyMMdd-hhmmss>", and when that fails the save
-    // is refused. Returns false with `error` set when nothing was written.
+    // Writes this process's changes into the user file, atomically and durably (see the class
+    // comment). An existing file that cannot be parsed is first renamed to
+    // "<file>.unreadable-<yyyyMMdd-hhmmss>" (owner-only), and when that fails the save is
+    // refused. A failed save leaves the old file as it was.
+    ConfigurationSaveResult saveUserConfiguration(const std::string& userFile);
+    // The same, reporting only success; `error` (may be null) says why nothing was written.
     bool saveUserConfiguration(const std::string& userFile, std::string* error);
 
     // What the system files of the last load give: the reference a user file is compared with.
     ConfigReader getSystemReference() const;
 
+    // Live reload: while enabled, the files of the last load are watched, and when one changes
+    // (another process saved the user file, an administrator edited a site file) they are read
+    // again. Each object whose values or locks changed takes them over and emits the signals of
+    // the values that changed; values this process changed and has not saved yet are kept.
+    // Needs a running Qt event loop in the calling thread, which is where reloads then happen.
+    void setLiveReload(bool enabled);
+    bool isLiveReloadEnabled() const;
+    // Called after every live reload with what it found (a file that cannot be parsed is
+    // reported and its previous content stays in force).
+    void setReloadListener(std::function<void(const ConfigurationLoadResult&)> listener);
+    // Reads the files of the last load again now, as a live reload does.
+    ConfigurationLoadResult reloadConfiguration();
+
+    // For tests: called once inside loadConfiguration, after the registry was taken for the
+    // load and before any object is read, so that a test can register an object right there.
+    void setLoadHookForTesting(std::function<void()> hook);
+
 private:
     using Registry = std::map<std::string, std::shared_ptr<ConfigurationObject>>;
+    struct Tracking;
+    class Watch;
 
     Registry registeredObjects() const;
-    void applyLoadedFiles(const std::string& name, ConfigurationObject& object);
+    ConfigReader loadedLayers() const;
+    void rememberHeldValues(const std::string& name, const ConfigurationObject& object);
+    void rearmWatch();
 
     mutable std::mutex m_mutex;
+    std::mutex m_saveMutex;
     Registry m_objects;
     std::vector<ConfigReader> m_systemLayers;
     ConfigReader m_userLayer;
+    std::vector<std::string> m_systemFiles;
+    std::string m_userFile;
     bool m_loaded = false;
+    std::unique_ptr<Tracking> m_tracking;
+    std::unique_ptr<Watch> m_watch;
+    std::function<void(const ConfigurationLoadResult&)> m_reloadListener;
+    std::function<void()> m_loadHook;
 };
 
 }  // namespace Quarvane

@@ -158,6 +158,14 @@ void ConfigurationObject::overwriteInvalidConfigValues() {}
 
 void ConfigurationObject::emitSignalsAfterConfigLoading() {}
 
+void ConfigurationObject::takeOverReloadedContent(const ConfigurationObject& reloaded,
+                                                  const std::vector<std::string>& changedKeys)
+{
+    ConfigurationObject::operator=(reloaded);
+    if (!changedKeys.empty())
+        emitSignalsAfterConfigLoading();
+}
+
 std::vector<std::string> ConfigurationObject::getUserWarningMessages() const { return m_userWarnings; }
 
 void ConfigurationObject::addUserWarningMessage(const std::string& message) { m_userWarnings.push_back(message); }

@@ -51,6 +51,13 @@ public:
     virtual void overwriteInvalidConfigValues();
     // Tells observers the values after a load; the framework calls it once per load.
     virtual void emitSignalsAfterConfigLoading();
+    // Live reload: takes over the values and locks of `reloaded` (this object read again from
+    // changed files) and tells observers about `changedKeys`, the values whose content changed
+    // ("Key", or "Child/Key" inside a child object; empty when only locks changed). By default
+    // it assigns and, when a value changed, emits as after a load; groups that can tell their
+    // observers value by value override it.
+    virtual void takeOverReloadedContent(const ConfigurationObject& reloaded,
+                                         const std::vector<std::string>& changedKeys);
     virtual std::vector<std::string> getUserWarningMessages() const;
     virtual void addUserWarningMessage(const std::string& message);
 
