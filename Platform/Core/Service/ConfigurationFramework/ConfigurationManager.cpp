@@ -7,6 +7,8 @@
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationObject.h"
 
 #include <QtCore/QDateTime>
+#include <QtCore/QElapsedTimer>
+#include <QtCore/QThread>
 #include <QtCore/QDir>
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
@@ -26,6 +28,31 @@ constexpr int s_staleLockMilliseconds = 30000;
 constexpr int s_lockWaitMilliseconds = 10000;
 // Editors and other writers may touch a file several times in a row; one reload follows.
 constexpr int s_reloadDelayMilliseconds = 50;
+
+// QLockFile's own wait sleeps ever longer between attempts (up to seconds); saves are short,
+// so waiting in small steps lets processes that take turns on one file do so quickly.
+bool lock(QLockFile& lockFile, const QString& lockPath, const std::string& userFile, std::string& error)
+{
+    lockFile.setStaleLockTime(s_staleLockMilliseconds);
+    QElapsedTimer waited;
+    waited.start();
+    while (!lockFile.tryLock(0))
+    {
+        if (lockFile.error() != QLockFile::LockFailedError)
+        {
+            error = "cannot write " + userFile + ": cannot create its lock file " + lockPath.toStdString();
+            return false;
+        }
+        if (waited.elapsed() > s_lockWaitMilliseconds)
+        {
+            error = "cannot write " + userFile + ": another process keeps it locked (" +
+                    lockPath.toStdString() + ")";
+            return false;
+        }
+        QThread::msleep(2);
+    }
+    return true;
+}
 
 QString absolutePath(const std::string& path)
 {
@@ -354,14 +381,10 @@ ConfigurationSaveResult ConfigurationManager::saveUserConfiguration(const std::s
     }
     // One save at a time in this process; the lock file keeps other processes out.
     std::lock_guard<std::mutex> saving(m_saveMutex);
-    QLockFile lockFile(path + QStringLiteral(".lock"));
-    lockFile.setStaleLockTime(s_staleLockMilliseconds);
-    if (!lockFile.tryLock(s_lockWaitMilliseconds))
-    {
-        result.error = "cannot write " + userFile + ": another process keeps it locked (" +
-                       (path + QStringLiteral(".lock")).toStdString() + ")";
+    const QString lockPath = path + QStringLiteral(".lock");
+    QLockFile lockFile(lockPath);
+    if (!lock(lockFile, lockPath, userFile, result.error))
         return result;
-    }
 
     Tracking known;
     {

@@ -203,6 +203,7 @@ TEST_F(ConfigurationManagerTest, UnreadableUserFileIsReportedAppliesNothingAndIs
     ASSERT_EQ(aside.size(), 1);
     EXPECT_THAT(readFile(dir.filePath(aside[0]).toStdString()), HasSubstr(">11</value>"));
     EXPECT_THAT(readFile(userFile), HasSubstr(">6</value>"));
+    EXPECT_EQ(fileMode(dir.filePath(aside[0]).toStdString()), 0600u) << "it may hold passwords";
 }
 
 TEST_F(ConfigurationManagerTest, BrokenSystemFileIsSkippedButTheOthersApply)
@@ -254,6 +255,16 @@ TEST_F(ConfigurationManagerTest, ObjectRegisteredAfterTheLoadStillGetsTheFiles)
     EXPECT_FALSE(late->value<int>("Count").isEditable());
     EXPECT_EQ(late->value<double>("Factor").getValue(), 4.0);
     EXPECT_EQ(late->emissions, 1);
+}
+
+TEST_F(ConfigurationManagerTest, ObjectRegisteringWhileALoadIsUnderWayGetsTheLoadedValues)
+{
+    file("user.xml", "<object name=\"Racer\"><value key=\"Count\" type=\"int\">42</value></object>");
+    auto racer = std::make_shared<SampleGroup>("Racer");
+    manager.setLoadHookForTesting([&] { manager.addConfigurationObject(racer, "Racer"); });
+    manager.loadConfiguration({}, userFile);
+    EXPECT_EQ(racer->value<int>("Count").getValue(), 42);
+    EXPECT_EQ(racer->emissions, 1);
 }
 
 }  // namespace
