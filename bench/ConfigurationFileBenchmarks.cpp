@@ -238,22 +238,43 @@ void SaveUserFile(benchmark::State& state)
 }
 BENCHMARK(SaveUserFile)->Unit(benchmark::kMicrosecond);
 
-// What the application calls: re-read the old user file to keep what it does not know, compare
-// every value with the reference, write what differs, replace the file.
+// Gives the object's first int value another number, so that the next save has a change to write.
+void changeOneValue(LargeConfiguration& configuration, std::size_t index = 0)
+{
+    for (const auto& value : configuration.getConfigurationValues())
+        if (auto* number = dynamic_cast<Quarvane::ConfigurationValue<int>*>(value.get()); number && index-- == 0)
+        {
+            number->setValue(number->getValue() + 1);
+            return;
+        }
+}
+
+struct SharedUserFile
+{
+    std::shared_ptr<LargeConfiguration> configuration = std::make_shared<LargeConfiguration>();
+    ConfigurationManager manager;
+
+    explicit SharedUserFile(const std::string& path)
+    {
+        manager.addConfigurationObject(configuration, LargeConfiguration::s_name);
+        manager.loadConfiguration({}, path);
+    }
+};
+
+// What the application calls after the user changed a value: lock, compare with what the
+// process held at its last load or save, merge the change into the file, replace it durably.
 void ManagerSaveUserConfiguration(benchmark::State& state)
 {
     const std::string path = savedFileOrSkip(state, "manager-user.xml");
-    auto configuration = std::make_shared<LargeConfiguration>();
-    configuration->changeEveryValue();
-    ConfigurationManager manager;
-    manager.addConfigurationObject(configuration, LargeConfiguration::s_name);
+    SharedUserFile process(path);
+    process.configuration->changeEveryValue();
     std::string error;
-    // So that every timed save finds an old file to re-read, as it does in the application.
-    if (!manager.saveUserConfiguration(path, &error))
+    if (!process.manager.saveUserConfiguration(path, &error))
         state.SkipWithError(error.c_str());
     for (auto _ : state)
     {
-        if (!manager.saveUserConfiguration(path, &error))
+        changeOneValue(*process.configuration);
+        if (!process.manager.saveUserConfiguration(path, &error))
         {
             state.SkipWithError(error.c_str());
             break;
@@ -263,5 +284,60 @@ void ManagerSaveUserConfiguration(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * s_valueCount);
 }
 BENCHMARK(ManagerSaveUserConfiguration)->Unit(benchmark::kMicrosecond);
+
+// The same, when another process saved the file in between: it is read again and merged.
+void ManagerSaveAfterAnotherProcessWrote(benchmark::State& state)
+{
+    const std::string path = savedFileOrSkip(state, "manager-shared.xml");
+    {
+        SharedUserFile first(path);
+        first.configuration->changeEveryValue();
+        first.manager.saveUserConfiguration(path, nullptr);
+    }
+    SharedUserFile process(path);
+    SharedUserFile other(path);
+    std::string error;
+    for (auto _ : state)
+    {
+        state.PauseTiming();
+        changeOneValue(*other.configuration, 1);
+        other.manager.saveUserConfiguration(path, nullptr);
+        state.ResumeTiming();
+        changeOneValue(*process.configuration);
+        if (!process.manager.saveUserConfiguration(path, &error))
+        {
+            state.SkipWithError(error.c_str());
+            break;
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * s_valueCount);
+}
+BENCHMARK(ManagerSaveAfterAnotherProcessWrote)->Unit(benchmark::kMicrosecond);
+
+// Live reload's work once another process saved one changed value: read the files again,
+// compare, take over the change.
+void ManagerReloadAfterOneValueChanged(benchmark::State& state)
+{
+    const std::string path = savedFileOrSkip(state, "manager-reload.xml");
+    {
+        SharedUserFile first(path);
+        first.configuration->changeEveryValue();
+        first.manager.saveUserConfiguration(path, nullptr);
+    }
+    SharedUserFile process(path);
+    SharedUserFile other(path);
+    for (auto _ : state)
+    {
+        state.PauseTiming();
+        changeOneValue(*other.configuration);
+        other.manager.saveUserConfiguration(path, nullptr);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(process.manager.reloadConfiguration());
+    }
+    if (!process.configuration->getConfigurationValues().front()->comapreValue(
+            *other.configuration->getConfigurationValues().front()))
+        state.SkipWithError("the reload did not take over the change");
+}
+BENCHMARK(ManagerReloadAfterOneValueChanged)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

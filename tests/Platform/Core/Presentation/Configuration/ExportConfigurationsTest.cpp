@@ -156,7 +156,10 @@ TEST(ExportOffsetSurfaceConfiguration, RoundTripWritesOnlyChangedSkinValuesAndRe
         storedSkin("OffsetSkinBelow", storedValue("Offset", "double", "30", true)), [](Surface&) {},
         storedSkin("OffsetSkinAbove", storedValue("FaceNumberU", "int", "4")) +
             storedSkin("SubstitutionSkin", storedValue("Tolerance", "double", "2")));  // equals the default
-    const std::string saved = files.savedText();
+    // Into a new file, which gets everything that differs from the system file.
+    const std::string copy = files.dir.filePath("copy.xml").toStdString();
+    ASSERT_TRUE(files.firstManager.saveUserConfiguration(copy).saved);
+    const std::string saved = readFile(copy);
     EXPECT_NE(saved.find("FaceNumberU"), std::string::npos) << saved;
     EXPECT_EQ(saved.find("OffsetSkinBelow"), std::string::npos) << saved;
     EXPECT_EQ(saved.find("SubstitutionSkin"), std::string::npos) << saved;

@@ -263,12 +263,13 @@ TEST_F(StandardFilesFiles, TheLegacyItemWarnsOncePerLoadAndIsNeverWrittenBack)
     EXPECT_TRUE(m_group->getEditable(Files::ProductionFilePathType));
 
     m_group->setCurrentSetSigmaFilePath("/sigma2");
-    const QByteArray bytes = save(user);
+    const QByteArray bytes = save(path("saved.xml"));
     EXPECT_FALSE(bytes.contains("ProductionFilePath"));
     EXPECT_TRUE(bytes.contains("/sigma2"));
+    EXPECT_TRUE(save(user).contains("ProductionFilePath")) << "the user's own entry is the user's to remove";
 
     // Once the item is gone, so is the warning.
-    EXPECT_TRUE(m_manager.loadConfiguration({clean}, user).warnings.empty());
+    EXPECT_TRUE(m_manager.loadConfiguration({clean}, path("saved.xml")).warnings.empty());
     Files copied;
     copied.copyFrom(*m_group);
     ConfigReader::fromFile(clean).readConfigurationObject(copied.getName(), copied);
