@@ -775,6 +775,29 @@ void ColorConfiguration::emitSignalsAfterConfigLoading()
     signalConfigurationChanged();
 }
 
+void ColorConfiguration::takeOverReloadedContent(const ConfigurationObject& reloaded, const std::vector<std::string>&)
+{
+    const auto& other = dynamic_cast<const ColorConfiguration&>(reloaded);
+    std::vector<ColorTypes> changed;
+    for (const auto& entry : m_colors)
+        if (getColor(entry.first) != other.getColor(entry.first))
+            changed.push_back(entry.first);
+    ConfigurationObject::operator=(other);
+    adjustColorsMap();
+    for (const ColorTypes type : changed)
+        signalColorChanged(type);
+    if (!changed.empty())
+        signalConfigurationChanged();
+}
+
+ConfigurationObject* ColorConfiguration::createDefaultsLikeThis() const
+{
+    auto* fresh = new ColorConfiguration();
+    fresh->m_applicationType = m_applicationType;
+    fresh->setSpecificDefaults();
+    return fresh;
+}
+
 // ---- Colour operations ----
 
 ColorRGB ColorConfiguration::getVivuzidaColor(VisualStyleDefinitions::VivuZidaColorIndices index)

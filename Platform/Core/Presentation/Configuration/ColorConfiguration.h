@@ -257,6 +257,12 @@ public:
     bool hasNonEditableEntries() const override;
     // Emits signalAllColorsChanged, then signalConfigurationChanged.
     void emitSignalsAfterConfigLoading() override;
+    // Live reload: takes over the colours and locks the files now give, then announces each
+    // colour that changed and, if any did, the configuration.
+    void takeOverReloadedContent(const ConfigurationObject& reloaded,
+                                 const std::vector<std::string>& changedKeys) override;
+    // A default instance set up for the same application (with its colour series).
+    ConfigurationObject* createDefaultsLikeThis() const override;
 
     // The ergonomic palette; (1, 0, 0) for an index outside it.
     static ColorRGB getVivuzidaColor(VisualStyleDefinitions::VivuZidaColorIndices index);

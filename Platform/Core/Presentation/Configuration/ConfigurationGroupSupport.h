@@ -210,6 +210,15 @@ void copyAndNotifyChanges(Group& group, const Group& other, const Notification<G
             notifications[i].notify(group);
 }
 
+// Live reload of the groups that notify per value: takes over what the files now give and
+// emits, in list order, the notifications of the values that changed.
+template <class Group, std::size_t N>
+void takeOverAndNotifyChanges(Group& group, const ConfigurationObject& reloaded,
+                              const Notification<Group> (&notifications)[N])
+{
+    copyAndNotifyChanges(group, dynamic_cast<const Group&>(reloaded), notifications);
+}
+
 // A clamp for setters and load repairs: keeps a number inside [low, high].
 struct ClampTo
 {

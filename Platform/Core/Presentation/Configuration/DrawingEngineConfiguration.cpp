@@ -226,6 +226,11 @@ ConfigurationObject* DrawingEngineConfiguration::createConfigurationObject() con
 
 void DrawingEngineConfiguration::emitSignalsAfterConfigLoading() { emitAll(*this, s_notifications); }
 
+void DrawingEngineConfiguration::takeOverReloadedContent(const ConfigurationObject& reloaded, const std::vector<std::string>&)
+{
+    takeOverAndNotifyChanges(*this, reloaded, s_notifications);
+}
+
 void DrawingEngineConfiguration::loadContent(ConfigReader& reader)
 {
     if (!isEditable())

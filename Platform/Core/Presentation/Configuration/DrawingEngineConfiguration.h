@@ -116,6 +116,8 @@ public:
     void copyFrom(const DrawingEngineConfiguration& other);
     ConfigurationObject* createConfigurationObject() const override;
     void emitSignalsAfterConfigLoading() override;
+    void takeOverReloadedContent(const ConfigurationObject& reloaded,
+                                 const std::vector<std::string>& changedKeys) override;
     // Repairs an unknown driver type or anti-aliasing mode and an out-of-range font size.
     void loadContent(ConfigReader& reader) override;
 

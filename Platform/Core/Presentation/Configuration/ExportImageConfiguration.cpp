@@ -126,4 +126,9 @@ ConfigurationObject* ExportImageConfiguration::createConfigurationObject() const
 
 void ExportImageConfiguration::emitSignalsAfterConfigLoading() { emitAll(*this, s_notifications); }
 
+void ExportImageConfiguration::takeOverReloadedContent(const ConfigurationObject& reloaded, const std::vector<std::string>&)
+{
+    takeOverAndNotifyChanges(*this, reloaded, s_notifications);
+}
+
 }  // namespace Quarvane

@@ -65,6 +65,8 @@ public:
     void copyFrom(const ExportImageConfiguration& other);
     ConfigurationObject* createConfigurationObject() const override;
     void emitSignalsAfterConfigLoading() override;
+    void takeOverReloadedContent(const ConfigurationObject& reloaded,
+                                 const std::vector<std::string>& changedKeys) override;
 
     Signals::Signal<void(int)> m_imageSizeFactorChangedSignal;
     Signals::Signal<void(bool)> m_animationCustomResolutionChangedSignal;

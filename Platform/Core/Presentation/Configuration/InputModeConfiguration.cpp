@@ -196,6 +196,11 @@ ConfigurationObject* InputModeConfiguration::createConfigurationObject() const {
 
 void InputModeConfiguration::emitSignalsAfterConfigLoading() { emitAll(*this, s_notifications); }
 
+void InputModeConfiguration::takeOverReloadedContent(const ConfigurationObject& reloaded, const std::vector<std::string>&)
+{
+    takeOverAndNotifyChanges(*this, reloaded, s_notifications);
+}
+
 void InputModeConfiguration::loadContent(ConfigReader& reader)
 {
     if (!isEditable())

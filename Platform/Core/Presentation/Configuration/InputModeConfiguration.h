@@ -106,6 +106,8 @@ public:
     void copyFrom(const InputModeConfiguration& other);
     ConfigurationObject* createConfigurationObject() const override;
     void emitSignalsAfterConfigLoading() override;
+    void takeOverReloadedContent(const ConfigurationObject& reloaded,
+                                 const std::vector<std::string>& changedKeys) override;
     // Repairs an unknown input mode or left-button mode; speeds are kept as stored.
     void loadContent(ConfigReader& reader) override;
 

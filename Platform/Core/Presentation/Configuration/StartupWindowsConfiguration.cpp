@@ -153,6 +153,11 @@ void StartupWindowsConfiguration::copyFrom(const StartupWindowsConfiguration& ot
         s_fontSize.notify(*this);
 }
 
+void StartupWindowsConfiguration::takeOverReloadedContent(const ConfigurationObject& reloaded, const std::vector<std::string>&)
+{
+    takeOverAndNotifyChanges(*this, reloaded, s_afterLoading);
+}
+
 ConfigurationObject* StartupWindowsConfiguration::createConfigurationObject() const
 {
     return new StartupWindowsConfiguration();

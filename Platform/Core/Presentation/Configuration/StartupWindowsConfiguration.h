@@ -77,6 +77,8 @@ public:
     void copyFrom(const StartupWindowsConfiguration& other);
     ConfigurationObject* createConfigurationObject() const override;
     void emitSignalsAfterConfigLoading() override;
+    void takeOverReloadedContent(const ConfigurationObject& reloaded,
+                                 const std::vector<std::string>& changedKeys) override;
 
     Signals::Signal<void(bool)> m_welcomeDialogEnabledChangedSignal;
     Signals::Signal<void(int)> m_windowFontSizeChangedSignal;

@@ -109,6 +109,11 @@ void ThreeDViewConfiguration::copyFrom(const ThreeDViewConfiguration& other)
     copyAndNotifyChanges(*this, other, s_notifications);
 }
 
+void ThreeDViewConfiguration::takeOverReloadedContent(const ConfigurationObject& reloaded, const std::vector<std::string>&)
+{
+    takeOverAndNotifyChanges(*this, reloaded, s_notifications);
+}
+
 ConfigurationObject* ThreeDViewConfiguration::createConfigurationObject() const { return new ThreeDViewConfiguration(); }
 
 }  // namespace Quarvane

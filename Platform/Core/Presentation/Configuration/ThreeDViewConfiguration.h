@@ -54,6 +54,8 @@ public:
 
     // Takes over every value and emits the signals of those that differed.
     void copyFrom(const ThreeDViewConfiguration& other);
+    void takeOverReloadedContent(const ConfigurationObject& reloaded,
+                                 const std::vector<std::string>& changedKeys) override;
     ConfigurationObject* createConfigurationObject() const override;
 
     Signals::Signal<void(bool)> m_timeStepCtrlPinnedChangedSignal;

@@ -68,4 +68,9 @@ ConfigurationObject* TrevoaConfiguration::createConfigurationObject() const { re
 
 void TrevoaConfiguration::emitSignalsAfterConfigLoading() { emitAll(*this, s_notifications); }
 
+void TrevoaConfiguration::takeOverReloadedContent(const ConfigurationObject& reloaded, const std::vector<std::string>&)
+{
+    takeOverAndNotifyChanges(*this, reloaded, s_notifications);
+}
+
 }  // namespace Quarvane

@@ -37,6 +37,8 @@ public:
     void copyFrom(const TrevoaConfiguration& other);
     ConfigurationObject* createConfigurationObject() const override;
     void emitSignalsAfterConfigLoading() override;
+    void takeOverReloadedContent(const ConfigurationObject& reloaded,
+                                 const std::vector<std::string>& changedKeys) override;
 
     Signals::Signal<void(bool)> m_disableExportWithoutStandardChangedSignal;
 

@@ -104,7 +104,7 @@ std::vector<std::string> keysWithinObject(const std::vector<ConfigTreeDiff::Path
 std::unique_ptr<ConfigurationObject> readFresh(const ConfigurationObject& object, const std::string& name,
                                                ConfigReader reader)
 {
-    std::unique_ptr<ConfigurationObject> fresh(object.createConfigurationObject());
+    std::unique_ptr<ConfigurationObject> fresh(object.createDefaultsLikeThis());
     reader.readConfigurationObject(name, *fresh);
     return fresh;
 }

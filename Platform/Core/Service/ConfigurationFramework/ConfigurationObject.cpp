@@ -98,6 +98,8 @@ ConfigurationObject* ConfigurationObject::createConfigurationObject() const
 
 ConfigurationObject* ConfigurationObject::clone() const { return new ConfigurationObject(*this); }
 
+ConfigurationObject* ConfigurationObject::createDefaultsLikeThis() const { return createConfigurationObject(); }
+
 void ConfigurationObject::saveContent(ConfigWriter& writer, ConfigReader& reference, bool onlyChanged) const
 {
     if (!onlyChanged)

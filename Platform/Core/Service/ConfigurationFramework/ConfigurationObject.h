@@ -38,6 +38,10 @@ public:
     virtual ConfigurationObject* createConfigurationObject() const;
     // A copy; the caller owns it.
     virtual ConfigurationObject* clone() const;
+    // A new instance holding the defaults this one would return to, which live reload reads
+    // the files into: createConfigurationObject() unless a group's defaults depend on how the
+    // instance was set up.
+    virtual ConfigurationObject* createDefaultsLikeThis() const;
     // With `onlyChanged` false, the same as saveContent(writer). Otherwise writes the values a
     // user changed: those that differ from what `reference` (the defaults with the system files
     // applied) gives, leaving out values the reference locks and values the user file never holds.
