@@ -103,7 +103,7 @@ int runRanges(const std::vector<std::string>& arguments, std::ostream& out, std:
     }
     const std::string path = commandLine.value("png");
     QString pictureError;
-    if (!writeRangesPicture(ranges, QString::fromStdString(path), pictureError))
+    if (!writeRangesPicture(groupRanges(ranges), QString::fromStdString(path), pictureError))
     {
         err << "error: " << pictureError.toStdString() << '\n';
         return ExitFailure;

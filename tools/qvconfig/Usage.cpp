@@ -34,6 +34,8 @@ std::string toolUsage()
                        "  show [GROUP]  the configuration groups and their values\n"
                        "  check FILE    whether a configuration file loads cleanly\n"
                        "  ranges        the colour ranges catalogue, as text or as a picture\n"
+                       "  colors        the object colours, as text or as labelled swatches\n"
+                       "  scale FILE    the colour bar of a result variable, as text or as a picture\n"
                        "\n"
                        "Options:\n"
                        "  -h, --help    this help; \"qvconfig COMMAND --help\" explains a command\n"
@@ -116,6 +118,47 @@ std::string rangesUsage()
            "  --dominant COUNT  first add the dominant-variable range of COUNT colours (2 to 1000),\n"
            "                    as the application does on demand; may be repeated\n"
            "  -h, --help        this help\n"
+           "\n" +
+           std::string(s_exitStatus);
+}
+
+std::string colorsUsage()
+{
+    return "Usage: qvconfig colors [--system FILE]... [--user FILE] [--png FILE]\n"
+           "\n"
+           "Lists the object colours of the 3D views, grouped by the kind of object they colour\n"
+           "(background, sheet, lines, tools, ...): per colour its KEY, TYPE number, VALUE and\n"
+           "DEFAULT as 0..255 red,green,blue (DEFAULT \"=\" when the colour is its default),\n"
+           "whether the site LOCKED it, and its display NAME (\"-\" when it has none).\n"
+           "\n"
+           "Options:\n"
+           "  --system FILE  a system (site) configuration file; repeat it for several\n"
+           "  --user FILE    the user configuration file, applied after the system files\n"
+           "  --png FILE     draw the colours into the PNG picture FILE instead, as labelled\n"
+           "                 swatches; a changed colour shows its default beside it and a locked\n"
+           "                 one a padlock\n"
+           "  -h, --help     this help\n"
+           "\n"
+           "Problems with the files are reported on stderr; a file that cannot be read makes the\n"
+           "exit status 1, but the colours are still shown.\n"
+           "\n" +
+           std::string(s_exitStatus);
+}
+
+std::string scaleUsage()
+{
+    return "Usage: qvconfig scale FILE [--png FILE]\n"
+           "\n"
+           "Reads FILE, a result variable described in JSON (docs/examples/README.md has the format),\n"
+           "makes its display settings as the application does and prints the colour bar of the\n"
+           "scale they show: for a discrete scale one line per range with its POSITION in the colour\n"
+           "map, the value it goes UPTO (\"-\" for the last range), its COLOR as 0..255 red,green,blue\n"
+           "and its NAME, omitted colours left out; for a continuous scale the colours at min and max.\n"
+           "\n"
+           "Options:\n"
+           "  --png FILE  draw the colour bar into the PNG picture FILE instead, as the 3D view's\n"
+           "              legend shows it: lowest values (colour 0) at the bottom\n"
+           "  -h, --help  this help\n"
            "\n" +
            std::string(s_exitStatus);
 }
