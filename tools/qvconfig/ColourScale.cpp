@@ -106,6 +106,7 @@ void drawDiscrete(QPainter& painter, const ColourScale& scale)
         const QRect rect = scaleBandRect(i, count);
         painter.fillRect(rect, band.color);
         painter.setPen(QColor(60, 60, 60));
+        painter.drawRect(rect.adjusted(-1, -1, 0, 0));
         painter.setFont(pictureFont(13));
         painter.drawText(QRect(rect.right() + 14, rect.top(), 260, rect.height()), Qt::AlignLeft | Qt::AlignVCenter,
                          QString::fromStdString(band.name.empty() ? "(no name)" : band.name));
@@ -132,6 +133,7 @@ void drawContinuous(QPainter& painter, const ColourScale& scale)
         painter.fillRect(QRect(bar.left(), top, bar.width(), bottom - top), scale.gradient[i]);
     }
     painter.setPen(QColor(60, 60, 60));
+    painter.drawRect(bar.adjusted(-1, -1, 0, 0));
     painter.setFont(pictureFont(13));
     painter.drawText(QRect(bar.right() + 14, bar.top() - 8, 260, 16), Qt::AlignLeft | Qt::AlignVCenter,
                      "max " + numberText(scale.max));
@@ -166,6 +168,13 @@ ColourScale colourScaleOf(const VariableDescription& variable)
         if (discrete != nullptr)
             discrete->setOmittedColorsInColorRange(variable.omittedColors);
     scale.discrete = active == ScaleType::Discrete || active == ScaleType::ManualDiscrete;
+    if (scale.discrete && !variable.omittedColors.empty())
+    {
+        std::string positions;
+        for (const int position : variable.omittedColors)
+            positions += (positions.empty() ? "" : ", ") + std::to_string(position);
+        scale.notes.push_back("the ranges of the omitted colour positions " + positions + " are left out");
+    }
     if (scale.discrete)
         readDiscreteScale(*settings, scale);
     else

@@ -133,7 +133,9 @@ void drawHeader(QPainter& painter, std::size_t rangeCount)
     for (const auto& [abbreviation, name] : colourAbbreviations())
         legend << abbreviation + " " + name;
     painter.drawText(QRect(s_margin, s_margin + 58, width, 16), Qt::AlignLeft | Qt::AlignTop,
-                     "Colour names in the keys: " + legend.join(", ") + ".");
+                     "Colour names in the keys: " + legend.join(", ") +
+                         ". A COLORRANGE_ key names the last colour first: COLORRANGE_G_R runs from red (colour 0) to "
+                         "green.");
 }
 
 void drawGroupHeading(QPainter& painter, const RangeGroup& group, int top)
