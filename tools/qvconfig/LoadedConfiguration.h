@@ -1,5 +1,8 @@
 #pragma once
 
+#include "tools/qvconfig/ObjectView.h"
+
+#include <map>
 #include <string>
 #include <vector>
 
@@ -15,21 +18,32 @@ struct ConfigurationFiles
     std::string userFile;
 };
 
-// What loading the files told about them. This is the one place the commands learn where the
-// values came from; when the framework reports per value which file set it, only this changes.
+// What loading the files told about them, and where each value came from. This is the one place
+// the commands learn that; when the framework reports per value which file set it, only this
+// changes.
 struct LoadedConfiguration
 {
     std::vector<std::string> errors;    // a file that could not be used at all
     std::vector<std::string> warnings;  // values refused or repaired, a user file that is missing
+    // With the site's values recorded: per "Group/Child/key" the value the system files alone give.
+    std::map<std::string, std::string> siteValues;
 
     bool usable() const { return errors.empty(); }
-    // The warnings that mention the group (by its object name), for showing beside its values.
-    std::vector<std::string> warningsAbout(const std::string& group) const;
+    // "default", "site file" or "user file": what set the value the group holds now. A value a
+    // file sets to its default reads as the default.
+    std::string originOf(const std::string& path, const std::string& key, const std::string& value,
+                         const std::string& defaultValue) const;
+    // The warnings about the value at "path/key": what a file held that the group refused.
+    std::vector<std::string> refusalsOf(const std::string& path, const std::string& key) const;
 };
 
 // Registers every configuration group and loads the files into them, as the application does at
-// start-up. Without files the groups keep their defaults.
-LoadedConfiguration loadConfiguration(const ConfigurationFiles& files);
+// start-up. Without files the groups keep their defaults. With `recordSiteValues` the system
+// files are first loaded alone, to tell the site's values from the user's.
+LoadedConfiguration loadConfiguration(const ConfigurationFiles& files, bool recordSiteValues = false);
+
+// The value column of a class view's listing (the colours' "value"), or -1.
+int listingValueColumn(const ListingView& listing);
 
 }  // namespace QvConfig
 }  // namespace Quarvane

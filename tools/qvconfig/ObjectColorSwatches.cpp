@@ -200,9 +200,15 @@ std::map<Type, SwatchPlace> swatchPlaces(const std::vector<ColorFamily>& familie
 
 bool writeColorsPicture(const std::vector<ColorFamily>& families, const QString& path, QString& error)
 {
+    const QImage image = drawColorsPicture(families, error);
+    return !image.isNull() && savePng(image, path, error);
+}
+
+QImage drawColorsPicture(const std::vector<ColorFamily>& families, QString& error)
+{
     const PictureApplication application;
     if (!application.canPaintText(error))
-        return false;
+        return {};
     QImage image(s_pictureWidth, pictureHeight(families), QImage::Format_RGB32);
     image.fill(Qt::white);
     const std::map<Type, SwatchPlace> places = swatchPlaces(families);
@@ -233,7 +239,7 @@ bool writeColorsPicture(const std::vector<ColorFamily>& families, const QString&
             top += s_headingHeight + rowsOf(family) * s_cellHeight;
         }
     }
-    return savePng(image, path, error);
+    return image;
 }
 
 }  // namespace QvConfig

@@ -5,6 +5,7 @@
 #include <QtCore/QRect>
 #include <QtCore/QString>
 #include <QtGui/QColor>
+#include <QtGui/QImage>
 
 #include <map>
 #include <string>
@@ -60,6 +61,8 @@ std::map<ColorConfiguration::ColorTypes, SwatchPlace> swatchPlaces(const std::ve
 
 // Draws the families as labelled swatches; false with `error` set when it cannot be written.
 bool writeColorsPicture(const std::vector<ColorFamily>& families, const QString& path, QString& error);
+// The same picture in memory; a null image with `error` set when it cannot be made.
+QImage drawColorsPicture(const std::vector<ColorFamily>& families, QString& error);
 
 }  // namespace QvConfig
 }  // namespace Quarvane

@@ -43,14 +43,6 @@ std::string bytesText(const QColor& color)
     return std::to_string(color.red()) + "," + std::to_string(color.green()) + "," + std::to_string(color.blue());
 }
 
-std::vector<IndexedColorRange> catalogueRanges(const ColorRangesConfiguration& catalogue)
-{
-    std::vector<IndexedColorRange> ranges;
-    for (int index = 0; index < static_cast<int>(catalogue.getColorRangeSize()); ++index)
-        ranges.push_back({index, catalogue.getColorRange(index)});
-    return ranges;
-}
-
 void writeRangesText(const std::vector<IndexedColorRange>& ranges, std::ostream& out)
 {
     std::vector<std::vector<std::string>> rows{{"INDEX", "KEY", "COLORS", "FIRST", "LAST"}};

@@ -153,6 +153,14 @@ void drawGroupHeading(QPainter& painter, const RangeGroup& group, int top)
 }
 }  // namespace
 
+std::vector<IndexedColorRange> catalogueRanges(const ColorRangesConfiguration& catalogue)
+{
+    std::vector<IndexedColorRange> ranges;
+    for (int index = 0; index < static_cast<int>(catalogue.getColorRangeSize()); ++index)
+        ranges.push_back({index, catalogue.getColorRange(index)});
+    return ranges;
+}
+
 std::vector<RangeGroup> groupRanges(const std::vector<IndexedColorRange>& ranges)
 {
     RangeGroup continuous{"Continuous", {}};
@@ -203,9 +211,15 @@ QRect rangeBarRect(const std::vector<RangeGroup>& groups, int index)
 
 bool writeRangesPicture(const std::vector<RangeGroup>& groups, const QString& path, QString& error)
 {
+    const QImage image = drawRangesPicture(groups, error);
+    return !image.isNull() && savePng(image, path, error);
+}
+
+QImage drawRangesPicture(const std::vector<RangeGroup>& groups, QString& error)
+{
     const PictureApplication application;
     if (!application.canPaintText(error))
-        return false;
+        return {};
     std::size_t rangeCount = 0;
     for (const RangeGroup& group : groups)
         rangeCount += group.ranges.size();
@@ -229,7 +243,7 @@ bool writeRangesPicture(const std::vector<RangeGroup>& groups, const QString& pa
             }
         }
     }
-    return savePng(image, path, error);
+    return image;
 }
 
 }  // namespace QvConfig

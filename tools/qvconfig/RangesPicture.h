@@ -2,6 +2,7 @@
 
 #include <QtCore/QRect>
 #include <QtCore/QString>
+#include <QtGui/QImage>
 
 #include <memory>
 #include <vector>
@@ -10,6 +11,7 @@ namespace Quarvane
 {
 
 class ColorRange;
+class ColorRangesConfiguration;
 
 namespace QvConfig
 {
@@ -20,6 +22,9 @@ struct IndexedColorRange
     int index = -1;
     std::shared_ptr<const ColorRange> range;
 };
+
+// Every range of the catalogue, in index order.
+std::vector<IndexedColorRange> catalogueRanges(const ColorRangesConfiguration& catalogue);
 
 // Ranges of one kind, as the picture shows them together.
 struct RangeGroup
@@ -39,6 +44,8 @@ std::vector<RangeGroup> groupRanges(const std::vector<IndexedColorRange>& ranges
 // a scale and what the colour abbreviations of the keys stand for. Needs no window or display.
 // Returns false with `error` set when the picture cannot be made or written.
 bool writeRangesPicture(const std::vector<RangeGroup>& groups, const QString& path, QString& error);
+// The same picture in memory; a null image with `error` set when it cannot be made.
+QImage drawRangesPicture(const std::vector<RangeGroup>& groups, QString& error);
 
 // Where the bar of the range with catalogue index `index` lies in the picture of `groups`, for
 // whoever reads the picture by program; empty when no group holds it. The bar's outline lies

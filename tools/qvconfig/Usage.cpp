@@ -36,6 +36,7 @@ std::string toolUsage()
                        "  ranges        the colour ranges catalogue, as text or as a picture\n"
                        "  colors        the object colours, as text or as labelled swatches\n"
                        "  scale FILE    the colour bar of a result variable, as text or as a picture\n"
+                       "  report        one HTML page of the configuration, for a support engineer\n"
                        "\n"
                        "Options:\n"
                        "  -h, --help    this help; \"qvconfig COMMAND --help\" explains a command\n"
@@ -128,7 +129,8 @@ std::string colorsUsage()
            "\n"
            "Lists the object colours of the 3D views, grouped by the kind of object they colour\n"
            "(background, sheet, lines, tools, ...): per colour its KEY, TYPE number, VALUE and\n"
-           "DEFAULT as 0..255 red,green,blue (DEFAULT \"=\" when the colour is its default),\n"
+           "DEFAULT as 0..255 red,green,blue as the 3D views show them (each component times 255,\n"
+           "truncated; DEFAULT \"=\" when the colour is its default),\n"
            "whether the site LOCKED it, and its display NAME (\"-\" when it has none).\n"
            "\n"
            "Options:\n"
@@ -159,6 +161,30 @@ std::string scaleUsage()
            "  --png FILE  draw the colour bar into the PNG picture FILE instead, as the 3D view's\n"
            "              legend shows it: lowest values (colour 0) at the bottom\n"
            "  -h, --help  this help\n"
+           "\n" +
+           std::string(s_exitStatus);
+}
+
+std::string reportUsage()
+{
+    return "Usage: qvconfig report [--system FILE]... [--user FILE] [--product PRODUCT] --html FILE\n"
+           "\n"
+           "Loads the files as the application does and writes one self-contained HTML page (no\n"
+           "external resources, pictures embedded) for whoever supports the installation: the\n"
+           "product and the files; the values that were refused or repaired; every group with its\n"
+           "values, those that differ from the default first, each with what set it (FROM: the\n"
+           "default, a site file or the user file) and whether the site locked it; what \"qvconfig\n"
+           "check\" finds in each file; the object colours and the colour ranges catalogue as\n"
+           "pictures. Secrets show as ******** and never as their text.\n"
+           "\n"
+           "Options:\n"
+           "  --system FILE      a system (site) configuration file; repeat it for several\n"
+           "  --user FILE        the user configuration file, applied after the system files\n"
+           "  --product PRODUCT  the running product, as a number 1..63 or a name\n"
+           "  --html FILE        the page to write\n"
+           "  -h, --help         this help\n"
+           "\n"
+           "The page is written even when a file has problems; they are on the page.\n"
            "\n" +
            std::string(s_exitStatus);
 }
