@@ -153,6 +153,9 @@ void drawGroupHeading(QPainter& painter, const RangeGroup& group, int top)
 }
 }  // namespace
 
+const QString s_continuousGroup = "Continuous";
+const QString s_symmetricGroup = "Symmetric";
+
 std::vector<IndexedColorRange> catalogueRanges(const ColorRangesConfiguration& catalogue)
 {
     std::vector<IndexedColorRange> ranges;
@@ -163,8 +166,8 @@ std::vector<IndexedColorRange> catalogueRanges(const ColorRangesConfiguration& c
 
 std::vector<RangeGroup> groupRanges(const std::vector<IndexedColorRange>& ranges)
 {
-    RangeGroup continuous{"Continuous", {}};
-    RangeGroup symmetric{"Symmetric", {}};
+    RangeGroup continuous{s_continuousGroup, {}};
+    RangeGroup symmetric{s_symmetricGroup, {}};
     std::map<std::size_t, RangeGroup> discrete;
     RangeGroup special{"Special purpose", {}};
     for (const IndexedColorRange& entry : ranges)

@@ -33,6 +33,10 @@ struct RangeGroup
     std::vector<IndexedColorRange> ranges;
 };
 
+// The titles of the groups of ranges that read as smooth scales.
+extern const QString s_continuousGroup;
+extern const QString s_symmetricGroup;
+
 // Sorts the ranges into continuous ones (sampled from the hue wheel), symmetric ones (the same
 // read from either end), general discrete ones by their number of colours (those whose keys name
 // their colours), and special-purpose ones (named after the result they colour), in that order;

@@ -107,7 +107,7 @@ std::string checkUsage()
 
 std::string rangesUsage()
 {
-    return "Usage: qvconfig ranges [--png FILE] [--dominant COUNT]...\n"
+    return "Usage: qvconfig ranges [--lightness] [--png FILE] [--dominant COUNT]...\n"
            "\n"
            "Lists the colour ranges catalogue, one range per line: INDEX, KEY, the number of\n"
            "COLORS, and the FIRST and LAST colour as 0..255 red,green,blue.\n"
@@ -115,7 +115,16 @@ std::string rangesUsage()
            "Options:\n"
            "  --png FILE        draw the ranges into the PNG picture FILE instead: one row per\n"
            "                    range with its index, key and number of colours, and the range as a\n"
-           "                    bar with colour 0 at the left; no window or display is needed\n"
+           "                    bar with colour 0 at the left, grouped by kind, with what colour 0\n"
+           "                    means for a scale and a legend of the colour names in the keys; no\n"
+           "                    window or display is needed\n"
+           "  --lightness       check the ranges as a viewer perceives them instead: for each\n"
+           "                    continuous or symmetric range the CIE L* lightness of its first and\n"
+           "                    last colour, whether it is MONOTONIC and its LARGEST-JUMP between\n"
+           "                    neighbours; for each discrete range the SMALLEST-DELTA-E (CIE76)\n"
+           "                    between neighbouring colours and how many pairs fall below 10, which\n"
+           "                    a viewer can hardly tell apart. With --png, the lightness curves are\n"
+           "                    plotted in the ranges' colours and such pairs marked. Changes nothing\n"
            "  --dominant COUNT  first add the dominant-variable range of COUNT colours (2 to 1000),\n"
            "                    as the application does on demand; may be repeated\n"
            "  -h, --help        this help\n"

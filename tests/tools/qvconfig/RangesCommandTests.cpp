@@ -1,5 +1,6 @@
 #include "QvconfigTestSupport.h"
 
+#include "tools/qvconfig/LightnessPicture.h"
 #include "tools/qvconfig/RangesPicture.h"
 
 #include "Platform/Core/Presentation/Configuration/ColorRangesConfiguration.h"
@@ -71,6 +72,58 @@ TEST_F(QvconfigRanges, DrawsOneLabelledBarPerRange)
     EXPECT_GT(darkPixels, 50);
 }
 
+// Published CIE L*a*b* (D65) values of sRGB colours.
+TEST(CieLab, MatchesPublishedReferenceValues)
+{
+    const struct
+    {
+        QColor color;
+        double lightness, a, b;
+    } cases[] = {
+        {{255, 255, 255}, 100.0, 0.0, 0.0},          {{0, 0, 0}, 0.0, 0.0, 0.0},
+        {{255, 0, 0}, 53.2408, 80.0925, 67.2032},    {{0, 255, 0}, 87.7347, -86.1827, 83.1793},
+        {{0, 0, 255}, 32.2970, 79.1875, -107.8602},  {{128, 128, 128}, 53.5850, 0.0, 0.0},
+    };
+    for (const auto& expected : cases)
+    {
+        SCOPED_TRACE(expected.color.name().toStdString());
+        const QvConfig::CieLab lab = QvConfig::cieLab(expected.color);
+        EXPECT_NEAR(lab.lightness, expected.lightness, 0.01);
+        EXPECT_NEAR(lab.a, expected.a, 0.01);
+        EXPECT_NEAR(lab.b, expected.b, 0.01);
+    }
+    EXPECT_NEAR(QvConfig::deltaE76(QvConfig::cieLab(Qt::white), QvConfig::cieLab(Qt::black)), 100.0, 1e-4);
+}
+
+TEST_F(QvconfigRanges, LightnessCheckFlagsIndistinctNeighboursAndPlotsCurves)
+{
+    const ToolRun text = runTool({"ranges", "--lightness"});
+    ASSERT_EQ(text.status, 0) << text.err;
+    const std::vector<std::vector<std::string>> rows{
+        {"0", "DEFAULT_CONTINUOUS", "141", "47.5", "42.7", "no", "2.2"},
+        {"6", "DEFAULT_DISCRETE", "5", "52.9", "0", "-"},
+        {"40", "COLORRANGE_WRINKLES_7LEVEL", "7", "9.6", "1", "4/5"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(textRow(text.out, row.front()), row) << text.out;
+
+    const std::string path = writeFile("lightness.png", "");
+    ASSERT_EQ(runTool({"ranges", "--lightness", "--png", path}).status, 0);
+    const QImage image(QString::fromStdString(path));
+    ASSERT_FALSE(image.isNull());
+    // The last dot of each curve (drawn over its neighbours) in the range's colour at its L*.
+    for (const auto& [panel, index] : {std::pair<int, int>{0, 0}, std::pair<int, int>{4, 9}})
+    {
+        const std::vector<QColor>& colours = ColorRangesConfiguration::getInstance()->getColorRange(index)->getColors();
+        const QPoint dot = QvConfig::lightnessPoint(panel, colours.size() - 1, colours.size(),
+                                                    QvConfig::cieLab(colours.back()).lightness);
+        EXPECT_EQ(image.pixel(dot), colours.back().rgb()) << index;
+    }
+    // The first discrete row holds the first two-colour range of the grouping: COLORRANGE_G_R.
+    const std::vector<QColor>& twoColours = ColorRangesConfiguration::getInstance()->getColorRange(10)->getColors();
+    EXPECT_EQ(image.pixel(QvConfig::contrastCellRect(0, 1, 2).topLeft() + QPoint(2, 2)), twoColours[1].rgb());
+}
+
 TEST_F(QvconfigRanges, WrongCommandLinesAndUnwritableFiles)
 {
     const struct
@@ -85,6 +138,7 @@ TEST_F(QvconfigRanges, WrongCommandLinesAndUnwritableFiles)
         {{"ranges", "--dominant=-3"}, 2, "not \"-3\""},
         {{"ranges", "--dominant", "1001"}, 2, "not \"1001\""},
         {{"ranges", "--png", "/nonexistent/folder/ranges.png"}, 1, "error: cannot write"},
+        {{"ranges", "--lightness", "--png", "/nonexistent/folder/lightness.png"}, 1, "error: cannot write"},
     };
     for (const auto& expected : cases)
     {
