@@ -20,7 +20,7 @@ namespace QvConfig
 namespace
 {
 constexpr int s_margin = 12;
-constexpr int s_headerHeight = 84;
+constexpr int s_headerHeight = 100;
 constexpr int s_groupHeadingHeight = 34;
 constexpr int s_rowHeight = 22;
 constexpr int s_barHeight = 16;
@@ -133,9 +133,10 @@ void drawHeader(QPainter& painter, std::size_t rangeCount)
     for (const auto& [abbreviation, name] : colourAbbreviations())
         legend << abbreviation + " " + name;
     painter.drawText(QRect(s_margin, s_margin + 58, width, 16), Qt::AlignLeft | Qt::AlignTop,
-                     "Colour names in the keys: " + legend.join(", ") +
-                         ". A COLORRANGE_ key names the last colour first: COLORRANGE_G_R runs from red (colour 0) to "
-                         "green.");
+                     "Colour names in the keys: " + legend.join(", ") + ".");
+    painter.drawText(QRect(s_margin, s_margin + 74, width, 16), Qt::AlignLeft | Qt::AlignTop,
+                     "Keys made of colour names list the last colour first: COLORRANGE_G_R runs from red (colour 0) "
+                     "to green.");
 }
 
 void drawGroupHeading(QPainter& painter, const RangeGroup& group, int top)
