@@ -55,12 +55,8 @@ int runColors(const std::vector<std::string>& arguments, std::ostream& out, std:
         return usageError(err, s_command, "colors takes no arguments, not \"" + commandLine.positionals().front() + "\"");
 
     const LoadedConfiguration loaded = loadConfiguration({commandLine.values("system"), commandLine.value("user")});
-    for (const std::string& message : loaded.errors)
-        err << "error: " << message << '\n';
-    for (const std::string& message : loaded.warnings)
-        err << "warning: " << message << '\n';
+    const int status = writeLoadProblems(loaded, err) ? ExitSuccess : ExitFailure;
     const std::vector<ColorFamily> families = objectColorFamilies(*ColorConfiguration::getRegisteredInstance());
-    const int status = loaded.usable() ? ExitSuccess : ExitFailure;
     if (!commandLine.has("png"))
     {
         writeColorsText(families, out);

@@ -8,6 +8,7 @@
 #include <QtCore/QFile>
 
 #include <algorithm>
+#include <ostream>
 
 namespace Quarvane
 {
@@ -83,6 +84,15 @@ LoadedConfiguration loadConfiguration(const ConfigurationFiles& files, bool reco
     loaded.errors = result.errors;
     loaded.warnings.insert(loaded.warnings.end(), result.warnings.begin(), result.warnings.end());
     return loaded;
+}
+
+bool writeLoadProblems(const LoadedConfiguration& loaded, std::ostream& err)
+{
+    for (const std::string& error : loaded.errors)
+        err << "error: " << error << '\n';
+    for (const std::string& warning : loaded.warnings)
+        err << "warning: " << warning << '\n';
+    return loaded.usable();
 }
 
 int listingValueColumn(const ListingView& listing)

@@ -2,6 +2,7 @@
 
 #include "tools/qvconfig/ObjectView.h"
 
+#include <iosfwd>
 #include <map>
 #include <string>
 #include <vector>
@@ -41,6 +42,10 @@ struct LoadedConfiguration
 // start-up. Without files the groups keep their defaults. With `recordSiteValues` the system
 // files are first loaded alone, to tell the site's values from the user's.
 LoadedConfiguration loadConfiguration(const ConfigurationFiles& files, bool recordSiteValues = false);
+
+// Writes the errors and warnings of the load to `err`, one per line; false when a file could not
+// be used.
+bool writeLoadProblems(const LoadedConfiguration& loaded, std::ostream& err);
 
 // The value column of a class view's listing (the colours' "value"), or -1.
 int listingValueColumn(const ListingView& listing);

@@ -1,12 +1,8 @@
 #include "tools/qvconfig/PictureSupport.h"
 
-#include "Platform/Core/Presentation/Configuration/ColorRGB.h"
-
 #include <QtGui/QGuiApplication>
 #include <QtGui/QImage>
 
-#include <algorithm>
-#include <cmath>
 
 namespace Quarvane
 {
@@ -35,14 +31,6 @@ QFont pictureFont(int pixelSize, bool bold)
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
-}
-
-QColor screenColor(const ColorRGB& color)
-{
-    const auto byte = [](float component) {
-        return std::isnan(component) ? 0 : static_cast<int>(std::lround(std::clamp(component, 0.0f, 1.0f) * 255.0f));
-    };
-    return QColor(byte(color.red), byte(color.green), byte(color.blue));
 }
 
 bool savePng(const QImage& image, const QString& path, QString& error)

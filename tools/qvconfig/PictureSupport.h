@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QtCore/QString>
-#include <QtGui/QColor>
 #include <QtGui/QFont>
 
 #include <memory>
@@ -11,8 +10,6 @@ class QImage;
 
 namespace Quarvane
 {
-
-struct ColorRGB;
 
 namespace QvConfig
 {
@@ -45,10 +42,6 @@ private:
 
 // The font of every picture the tool draws, at the given pixel size.
 QFont pictureFont(int pixelSize = 12, bool bold = false);
-
-// The colour as the 0..255 colour the screen shows, components outside 0..1 clamped. A
-// component that is no number shows as 0.
-QColor screenColor(const ColorRGB& color);
 
 // Saves the image as PNG; false with `error` naming the file when it cannot be written.
 bool savePng(const QImage& image, const QString& path, QString& error);
