@@ -8,6 +8,7 @@
 
 #include <QtCore/QString>
 
+#include <exception>
 #include <ostream>
 #include <sstream>
 
@@ -82,7 +83,18 @@ int runScale(const std::vector<std::string>& arguments, std::ostream& out, std::
         err << "error: " << error << '\n';
         return ExitFailure;
     }
-    const ColourScale scale = colourScaleOf(*variable);
+    ColourScale scale;
+    try
+    {
+        scale = colourScaleOf(*variable);
+    }
+    catch (const std::exception& problem)
+    {
+        // A colour range type that names no range of the catalogue ("Unassigned12") has no map.
+        err << "error: " << commandLine.positionals().front() << ": the scale has no colour map: " << problem.what()
+            << '\n';
+        return ExitFailure;
+    }
     if (!commandLine.has("png"))
     {
         writeScaleText(scale, out);

@@ -101,6 +101,7 @@ TEST_F(QvconfigScale, RefusesBadDescriptionsNamingThePlace)
         {"{\"name\": \"A\", \"scaleType\": \"Discrete\", \"levels\": [{\"name\": \"x\", \"color\": [1, 2, 0]}]}",
          "\"levels\"[0].color: must be three numbers 0..1"},
         {"{\"name\": \"A\", \"scaleType\": \"Discrete\", \"omit\": [-1]}", "\"omit\"[0]: must be a colour position"},
+        {"{\"name\": \"A\", \"scaleType\": \"Continuous\", \"colorRange\": 12}", "the scale has no colour map"},
     };
     for (const auto& expected : cases)
     {
