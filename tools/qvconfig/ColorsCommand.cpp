@@ -1,5 +1,6 @@
 #include "tools/qvconfig/ColorsCommand.h"
 
+#include "tools/qvconfig/ColorView.h"
 #include "tools/qvconfig/CommandLine.h"
 #include "tools/qvconfig/ExitStatus.h"
 #include "tools/qvconfig/LoadedConfiguration.h"
@@ -31,8 +32,8 @@ void writeColorsText(const std::vector<ColorFamily>& families, std::ostream& out
         out << family.name.toStdString() << '\n';
         std::vector<std::vector<std::string>> rows{{"KEY", "TYPE", "VALUE", "DEFAULT", "LOCKED", "NAME"}};
         for (const ColorSwatch& swatch : family.swatches)
-            rows.push_back({swatch.key, std::to_string(static_cast<int>(swatch.type)), objectColorBytes(swatch.color),
-                            swatch.differsFromDefault() ? objectColorBytes(swatch.defaultColor) : "=",
+            rows.push_back({swatch.key, std::to_string(static_cast<int>(swatch.type)), colorBytesText(swatch.color),
+                            swatch.differsFromDefault() ? colorBytesText(swatch.defaultColor) : "=",
                             swatch.editable ? "no" : "yes",
                             swatch.name.isEmpty() ? "-" : swatch.name.toStdString()});
         writeTable(rows, "  ", out);

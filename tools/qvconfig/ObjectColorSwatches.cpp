@@ -1,5 +1,6 @@
 #include "tools/qvconfig/ObjectColorSwatches.h"
 
+#include "tools/qvconfig/ColorView.h"
 #include "tools/qvconfig/PictureSupport.h"
 
 #include <QtGui/QImage>
@@ -126,9 +127,9 @@ void drawSwatch(QPainter& painter, const ColorSwatch& swatch, const SwatchPlace&
     painter.setPen(QColor(40, 40, 40));
     painter.drawText(QRect(textLeft, place.color.top() + 12, textWidth, 15), Qt::AlignLeft | Qt::AlignVCenter,
                      QString::fromStdString(swatch.key));
-    QString bytes = QString::fromStdString(objectColorBytes(swatch.color));
+    QString bytes = QString::fromStdString(colorBytesText(swatch.color));
     if (swatch.differsFromDefault())
-        bytes += QString("   (default %1)").arg(QString::fromStdString(objectColorBytes(swatch.defaultColor)));
+        bytes += QString("   (default %1)").arg(QString::fromStdString(colorBytesText(swatch.defaultColor)));
     if (!swatch.editable)
         bytes += "   locked";
     painter.drawText(QRect(textLeft, place.color.top() + 27, textWidth, 15), Qt::AlignLeft | Qt::AlignVCenter,
@@ -166,12 +167,6 @@ std::vector<ColorFamily> objectColorFamilies(const ColorConfiguration& colors)
 QColor objectColorOnScreen(const ColorRGB& color)
 {
     return QColor(byte(color.red), byte(color.green), byte(color.blue));
-}
-
-std::string objectColorBytes(const ColorRGB& color)
-{
-    return std::to_string(byte(color.red)) + "," + std::to_string(byte(color.green)) + "," +
-           std::to_string(byte(color.blue));
 }
 
 std::map<Type, SwatchPlace> swatchPlaces(const std::vector<ColorFamily>& families)

@@ -45,9 +45,6 @@ std::vector<ColorFamily> objectColorFamilies(const ColorConfiguration& colors);
 // truncated to 0..255), for any colour, the defaults included.
 QColor objectColorOnScreen(const ColorRGB& color);
 
-// "r,g,b" as 0..255 bytes, the same conversion.
-std::string objectColorBytes(const ColorRGB& color);
-
 // Where a swatch's current colour and (for a changed colour) its default lie in the picture.
 struct SwatchPlace
 {

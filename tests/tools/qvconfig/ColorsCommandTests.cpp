@@ -46,9 +46,9 @@ TEST_F(QvconfigColors, ListsEveryColourByFamilyWithDefaultAndLock)
         std::vector<std::string> row;
     } cases[] = {
         {"BackgroundTopColor", {"BackgroundTopColor", "0", "255,0,0", "213,213,213", "no", "Background", "Top"}},
-        {"SheetTopsideColor", {"SheetTopsideColor", "3", "25,0,0", "211,211,211", "yes", "Sheet/Blank", "Upper", "Side"}},
+        {"SheetTopsideColor", {"SheetTopsideColor", "3", "26,0,0", "212,212,212", "yes", "Sheet/Blank", "Upper", "Side"}},
         {"MarkedLine", {"MarkedLine", "11", "255,33,0", "=", "no", "-"}},
-        {"UndefinedOpColor", {"UndefinedOpColor", "245", "211,211,211", "=", "yes", "-"}},
+        {"UndefinedOpColor", {"UndefinedOpColor", "245", "212,212,212", "=", "yes", "-"}},
     };
     for (const auto& expected : cases)
         EXPECT_EQ(textRow(run.out, expected.key), expected.row) << run.out;
