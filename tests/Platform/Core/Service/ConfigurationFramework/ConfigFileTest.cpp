@@ -108,8 +108,8 @@ TEST(ConfigFile, BadTextKeepsTheValueAndWarnsWithObjectAndKey)
     EXPECT_TRUE(group.value<bool>("Enabled").getValue());
     const std::vector<std::string> warnings = reader.warnings();
     ASSERT_EQ(warnings.size(), 3u);
-    EXPECT_THAT(warnings[0], MatchesRegex("site\\.xml:4:[0-9]+: SampleGroup/Count: \"12x\" is not a valid int; "
-                                          "the value stays 8"));
+    EXPECT_THAT(warnings[0], MatchesRegex("site\\.xml:4:[0-9]+: SampleGroup/Count: the stored text is not a valid "
+                                          "int; the value stays as it was"));
     EXPECT_THAT(warnings[1], HasSubstr("SampleGroup/Mask"));
     EXPECT_THAT(warnings[2], HasSubstr("SampleGroup/Factor: stored as int, expected double"));
 }
@@ -149,7 +149,7 @@ TEST(ConfigFile, BadFilesAreRejectedWholeWithFileLineAndColumn)
         {"bad base64",
          configurationXml("<object name=\"A\"><value key=\"P\" type=\"string\" encoding=\"base64\">*</value></object>"),
          "not valid base64"},
-        {"newer format", "<QuarvaneConfiguration version=\"2\"/>", "format version 2"},
+        {"newer format", "<QuarvaneConfiguration version=\"2\"/>", "format version is not 1"},
         {"stray text", configurationXml("<object name=\"A\">words</object>"), "unexpected text"},
     };
     for (const Case& c : cases)
