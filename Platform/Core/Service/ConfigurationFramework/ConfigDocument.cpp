@@ -6,6 +6,8 @@
 
 #include <boost/locale/utf.hpp>
 
+#include <algorithm>
+
 namespace Quarvane
 {
 namespace
@@ -34,7 +36,9 @@ QString escaped(QStringView text)
 QString escaped(const std::string& text) { return escaped(QString::fromStdString(text)); }
 
 // The XML reader quotes the text it stumbled on ("Entity 'x' not declared"), and that text may
-// be part of a password. Only a single character stays, escaped; longer quotes are left out.
+// be part of a password. Of a quote only a single character stays, or the control character that
+// made the text unreadable; other quotes are left out. Names it shows unquoted (an encoding, a
+// processing instruction) are escaped like any name.
 QString withoutQuotedText(const QString& message)
 {
     if (message.startsWith(QLatin1String("Entity '")))
@@ -48,10 +52,14 @@ QString withoutQuotedText(const QString& message)
         const QRegularExpressionMatch match = matches.next();
         cleaned += message.midRef(copied, match.capturedStart() - copied);
         const QString inner = match.captured(1);
-        cleaned += inner.size() == 1 ? QLatin1Char('\'') + escaped(inner) + QLatin1Char('\'') : QStringLiteral("text");
+        const auto control = std::find_if(inner.begin(), inner.end(), [](QChar c) { return c.unicode() < 0x20; });
+        if (inner.size() == 1 || control != inner.end())
+            cleaned += QLatin1Char('\'') + escaped(inner.size() == 1 ? inner : QString(*control)) + QLatin1Char('\'');
+        else
+            cleaned += QStringLiteral("text");
         copied = match.capturedEnd();
     }
-    return cleaned + message.midRef(copied);
+    return escaped(cleaned + message.midRef(copied));
 }
 
 struct Position
@@ -61,8 +69,9 @@ struct Position
 };
 
 // The XML reader decodes the whole input before it reads a token, so it would report bad UTF-8
-// at the declaration; this finds the first byte that is not UTF-8 and where it stands.
-bool findInvalidUtf8(const QByteArray& bytes, Position& position)
+// at the declaration, and it reports a control character without showing it. This finds the
+// first byte that is not UTF-8 or a character XML cannot hold, says which, and where it stands.
+bool findUnreadableText(const QByteArray& bytes, Position& position, QString& what)
 {
     using Utf8 = boost::locale::utf::utf_traits<char>;
     const char* current = bytes.constData();
@@ -73,6 +82,11 @@ bool findInvalidUtf8(const QByteArray& bytes, Position& position)
         const char* start = current;
         const boost::locale::utf::code_point code = Utf8::decode(current, end);
         if (code == boost::locale::utf::illegal || code == boost::locale::utf::incomplete)
+            what = QStringLiteral("the text is not UTF-8");
+        else if (code < 0x20 && code != '\t' && code != '\n' && code != '\r')
+            what = QStringLiteral("the control character %1 cannot stand in the file (only in base64)")
+                       .arg(escaped(QString(QChar(code))));
+        if (!what.isEmpty())
         {
             position = place;
             return true;
@@ -395,11 +409,12 @@ std::shared_ptr<ConfigDocument> ConfigDocument::parse(const QByteArray& bytes, c
                                                       std::string* error)
 {
     Position invalid;
-    if (findInvalidUtf8(bytes, invalid))
+    QString what;
+    if (findUnreadableText(bytes, invalid, what))
     {
         if (error != nullptr)
-            *error = sourceName + ":" + std::to_string(invalid.line) + ":" + std::to_string(invalid.column) +
-                     ": the text is not UTF-8";
+            *error = sourceName + ":" + std::to_string(invalid.line) + ":" + std::to_string(invalid.column) + ": " +
+                     what.toStdString();
         return nullptr;
     }
     auto document = std::make_shared<ConfigDocument>();
