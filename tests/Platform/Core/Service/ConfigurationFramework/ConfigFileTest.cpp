@@ -164,6 +164,31 @@ TEST(ConfigFile, BadFilesAreRejectedWholeWithFileLineAndColumn)
     }
 }
 
+// The deepest file accepted keeps what no group knows and saves as a file that reads again; one
+// level more is refused where it begins.
+TEST(ConfigFile, TheDeepestAcceptedFileIsCarriedOverAndOneLevelMoreIsRefused)
+{
+    std::string opening;
+    std::string closing;
+    for (int level = 2; level <= 64; ++level)
+    {
+        opening += "<object name=\"level" + std::to_string(level) + "\">";
+        closing = "</object>" + closing;
+    }
+    const std::string deepest = configurationXml(opening + closing);
+    const ConfigReader reader = ConfigReader::fromXml(deepest);
+    ASSERT_TRUE(reader.isValid()) << reader.errorString();
+    ConfigWriter writer;
+    writer.keepUnknownEntries(reader);
+    const std::string saved = writer.toXml();
+    EXPECT_THAT(saved, HasSubstr("<object name=\"level64\"/>"));
+    EXPECT_TRUE(ConfigReader::fromXml(saved).isValid());
+
+    const ConfigReader deeper = ConfigReader::fromXml(configurationXml("<object name=\"one more\">" + opening + closing +
+                                                                       "</object>"));
+    EXPECT_THAT(deeper.errorString(), MatchesRegex("<text>:3:[0-9]+: nested deeper than 64 levels"));
+}
+
 TEST(ConfigFile, ErrorNamesTheLineOfTheFault)
 {
     ConfigReader reader = ConfigReader::fromXml(configurationXml("<object name=\"A\">\n"
