@@ -59,21 +59,31 @@ bool readRegularFile(const std::string& path, QByteArray& bytes, std::string& pr
     QFile file;
 #ifdef Q_OS_UNIX
     // Opening a pipe without O_NONBLOCK waits for a writer; with it, open returns at once.
-    const int descriptor = ::open(QFile::encodeName(QString::fromStdString(path)).constData(),
-                                  O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const QByteArray name = QFile::encodeName(QString::fromStdString(path));
+    const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat status{};
     if (descriptor < 0)
     {
-        problem = std::string("cannot be read: ") + std::strerror(errno);
+        const int openError = errno;
+        // A socket cannot be opened at all; say what it is rather than why open failed.
+        if (::stat(name.constData(), &status) == 0 && !S_ISREG(status.st_mode))
+            problem = std::string("is ") + describeFileType(status.st_mode) + ", not a regular file";
+        else
+            problem = std::string("cannot be read: ") + std::strerror(openError);
         return false;
     }
-    struct stat status{};
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode))
     {
         problem = std::string("is ") + describeFileType(status.st_mode) + ", not a regular file";
         ::close(descriptor);
         return false;
     }
-    file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+    {
+        problem = "cannot be read: " + file.errorString().toStdString();
+        ::close(descriptor);
+        return false;
+    }
 #else
     file.setFileName(QString::fromStdString(path));
     if (!QFileInfo(file.fileName()).isFile())

@@ -8,7 +8,9 @@
 #include <QtCore/QDir>
 #include <QtCore/QRegularExpression>
 
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <cctype>
@@ -189,6 +191,18 @@ const Case s_cases[] = {
          return path.toStdString();
      },
      "0:0", "is a device, not a regular file"},
+    {"socket",
+     [](const QTemporaryDir& dir) {
+         const std::string path = dir.filePath("user.xml").toStdString();
+         sockaddr_un address{};
+         address.sun_family = AF_UNIX;
+         path.copy(address.sun_path, sizeof address.sun_path - 1);
+         const int listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
+         ::bind(listening, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+         ::close(listening);  // the socket file stays
+         return path;
+     },
+     "0:0", "is a socket, not a regular file"},
     {"folder",
      [](const QTemporaryDir& dir) {
          QDir(dir.path()).mkdir(QStringLiteral("user.xml"));
