@@ -68,40 +68,54 @@ struct Position
     long long column = 1;
 };
 
+// The line and column (in characters) of a byte offset into UTF-8 text that is valid before it.
+Position positionOf(const QByteArray& bytes, qsizetype offset)
+{
+    Position position;
+    for (qsizetype i = 0; i < offset; ++i)
+    {
+        const auto byte = static_cast<unsigned char>(bytes.constData()[i]);
+        if (byte == '\n')
+        {
+            ++position.line;
+            position.column = 1;
+        }
+        else if ((byte & 0xC0) != 0x80)  // not a continuation byte
+        {
+            ++position.column;
+        }
+    }
+    return position;
+}
+
 // The XML reader decodes the whole input before it reads a token, so it would report bad UTF-8
 // at the declaration, and it reports a control character without showing it. This finds the
-// first byte that is not UTF-8 or a character XML cannot hold, says which, and where it stands.
-bool findUnreadableText(const QByteArray& bytes, Position& position, QString& what)
+// first byte that is not UTF-8 or a character XML cannot hold and says which; -1 when there is
+// none. Printable ASCII, nearly all of a file, is passed over without decoding.
+qsizetype findUnreadableText(const QByteArray& bytes, QString& what)
 {
     using Utf8 = boost::locale::utf::utf_traits<char>;
-    const char* current = bytes.constData();
-    const char* const end = current + bytes.size();
-    Position place;
-    while (current != end)
+    const char* const begin = bytes.constData();
+    const char* const end = begin + bytes.size();
+    for (const char* current = begin; current != end;)
     {
-        const char* start = current;
+        const auto byte = static_cast<unsigned char>(*current);
+        if ((byte >= 0x20 && byte < 0x80) || byte == '\t' || byte == '\n' || byte == '\r')
+        {
+            ++current;
+            continue;
+        }
+        const char* const start = current;
         const boost::locale::utf::code_point code = Utf8::decode(current, end);
         if (code == boost::locale::utf::illegal || code == boost::locale::utf::incomplete)
             what = QStringLiteral("the text is not UTF-8");
-        else if (code < 0x20 && code != '\t' && code != '\n' && code != '\r')
+        else if (code < 0x20)
             what = QStringLiteral("the control character %1 cannot stand in the file (only in base64)")
                        .arg(escaped(QString(QChar(code))));
         if (!what.isEmpty())
-        {
-            position = place;
-            return true;
-        }
-        if (code == '\n')
-        {
-            ++place.line;
-            place.column = 1;
-        }
-        else if (*start != '\r' || current == end || *current != '\n')
-        {
-            ++place.column;
-        }
+            return start - begin;
     }
-    return false;
+    return -1;
 }
 
 // XML 1.0 cannot carry most control characters, and parsers turn a carriage return into a line
@@ -408,12 +422,13 @@ bool ConfigNode::holdsUnvisited() const
 std::shared_ptr<ConfigDocument> ConfigDocument::parse(const QByteArray& bytes, const std::string& sourceName,
                                                       std::string* error)
 {
-    Position invalid;
     QString what;
-    if (findUnreadableText(bytes, invalid, what))
+    const qsizetype unreadable = findUnreadableText(bytes, what);
+    if (unreadable >= 0)
     {
+        const Position position = positionOf(bytes, unreadable);
         if (error != nullptr)
-            *error = sourceName + ":" + std::to_string(invalid.line) + ":" + std::to_string(invalid.column) + ": " +
+            *error = sourceName + ":" + std::to_string(position.line) + ":" + std::to_string(position.column) + ": " +
                      what.toStdString();
         return nullptr;
     }
