@@ -77,7 +77,7 @@ TEST_F(QvconfigReport, PageShowsWhereValuesCameFromAndLoadsInABrowser)
         std::vector<std::string> cells;  // in the row, in this order
     } cases[] = {
         {"AutoSaveEnabled", {"<td>1</td><td>0</td><td>site file</td>", ">yes<"}},
-        {"AutoSaveInterval", {"<td>12</td><td>5</td><td>user file</td>", "&quot;soon&quot; is not a valid int"}},
+        {"AutoSaveInterval", {"<td>12</td><td>5</td><td>user file</td>", "AutoSaveInterval: the stored text is not a valid int"}},
     };
     for (const auto& expected : cases)
     {
