@@ -2,6 +2,8 @@
 
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroupSupport.h"
 
+#include <iterator>
+
 namespace Quarvane
 {
 using namespace GroupSupport;
@@ -18,6 +20,7 @@ const std::string* const s_valuesByType[] = {
     &AutoSaveConfiguration::s_autoSaveOptionTag,    // OptionType
     &AutoSaveConfiguration::s_autoSaveIntervalTag,  // IntervalType
 };
+static_assert(std::size(s_valuesByType) == AutoSaveConfiguration::IntervalType + 1, "one entry per type number");
 }  // namespace
 
 AutoSaveConfiguration* AutoSaveConfiguration::getRegisteredInstance()

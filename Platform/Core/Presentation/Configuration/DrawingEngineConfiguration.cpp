@@ -2,6 +2,8 @@
 
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroupSupport.h"
 
+#include <iterator>
+
 namespace Quarvane
 {
 using namespace GroupSupport;
@@ -35,6 +37,8 @@ const std::string* const s_valuesByType[] = {
     &Group::s_antiAliasingMode,                          // AntiAliasingType
     &Group::s_viewLabelFontSize,                         // ViewLabelFontSizeType
 };
+static_assert(std::size(s_valuesByType) == DrawingEngineConfiguration::ViewLabelFontSizeType + 1,
+              "one entry per type number");
 
 const Notification<Group> s_notifications[] = {
     {&Group::s_driverType, [](Group& g) { g.m_driverTypeChangedSignal(g.getDriverType()); }},

@@ -2,6 +2,8 @@
 
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroupSupport.h"
 
+#include <iterator>
+
 namespace Quarvane
 {
 using namespace GroupSupport;
@@ -26,6 +28,7 @@ const std::string* const s_valuesByType[] = {
     &Group::s_animationWidthTag,             // AnimationWidthType
     &Group::s_animationFPTag,                // AnimationFPType
 };
+static_assert(std::size(s_valuesByType) == ExportImageConfiguration::AnimationFPType + 1, "one entry per type number");
 
 const Notification<Group> s_notifications[] = {
     {&Group::s_imageSizeFactorTag, [](Group& g) { g.m_imageSizeFactorChangedSignal(g.getImageSizeFactor()); }},

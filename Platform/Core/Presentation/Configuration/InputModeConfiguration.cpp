@@ -2,6 +2,8 @@
 
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroupSupport.h"
 
+#include <iterator>
+
 namespace Quarvane
 {
 using namespace GroupSupport;
@@ -28,6 +30,8 @@ const std::string* const s_valuesByType[] = {
     &Group::s_leftMouseButtonMode, &Group::s_snapDuringMeasurement, &Group::s_mouseRotationSpeed,
     &Group::s_mouseZoomSpeed,      &Group::s_mouseWheelZoomSpeed, &Group::s_mouseZoomInvert,
 };
+static_assert(std::size(s_valuesByType) == InputModeConfiguration::MouseZoomInvertType + 1,
+              "one entry per type number");
 
 const Notification<Group> s_notifications[] = {
     {&Group::s_inputMode, [](Group& g) { g.m_inputModeChangedSignal(g.getInputMode()); }},

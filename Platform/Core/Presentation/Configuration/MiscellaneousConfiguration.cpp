@@ -4,6 +4,7 @@
 #include "Platform/Core/Presentation/Configuration/FindApplicationHelper.h"
 #include "Platform/Core/Service/BuildInformation/BuildInformation.h"
 
+#include <iterator>
 #include <algorithm>
 #include <functional>
 #include <vector>
@@ -116,6 +117,8 @@ const std::string* const s_valuesByType[] = {
     nullptr,
     &MiscellaneousConfiguration::s_showExportForPAMenuEntry,
 };
+static_assert(std::size(s_valuesByType) == MiscellaneousConfiguration::ShowExportForPAMenuEntryType + 1,
+              "one entry per type number");
 
 int clampPercent(int percent) { return std::clamp(percent, 0, 100); }
 int clampAzimuth(int degrees) { return std::clamp(degrees, -180, 180); }
@@ -130,13 +133,6 @@ std::string defaultApplicationPath(FindApplicationHelper::QuarvaneApplications a
     return FindApplicationHelper::findApplicationByTypeAndVersion(application, release).toStdString();
 }
 
-// One entry of copyFrom's notifications: the values it covers and the emission it makes when any
-// of them changed.
-struct ChangeNotification
-{
-    std::vector<const std::string*> keys;
-    std::function<void()> emit;
-};
 }  // namespace
 
 MiscellaneousConfiguration* MiscellaneousConfiguration::getRegisteredInstance()
@@ -1044,64 +1040,51 @@ void MiscellaneousConfiguration::setForceDesignerInReadOnlyMode(bool force) { m_
 
 void MiscellaneousConfiguration::copyFrom(const MiscellaneousConfiguration& other)
 {
-    const auto value = [this](const std::string& key, auto& signal) {
-        return ChangeNotification{{&key}, [this, &key, &signal] { emitCurrentValue(key, signal); }};
-    };
-    const auto values = [](std::vector<const std::string*> keys, Signals::Signal<void()>& signal) {
-        return ChangeNotification{std::move(keys), [&signal] { signal(); }};
-    };
+    using Group = MiscellaneousConfiguration;
     // In the order observers are told; values not listed are copied silently.
-    const ChangeNotification notifications[] = {
-        value(s_sheetShowRollAngleTag, m_sheetShowRollAngleChangedSignal),
-        value(s_smoothingEnabledTag, m_smoothingEnabledChangedSignal),
-        value(s_useSolidRepresentationTag, m_useSolidRepresentationChangedSignal),
-        value(s_useSolidToolRepresentationTag, m_useSolidToolRepresentationChangedSignal),
-        value(s_spotlightSelected3DObjectsTag, m_spotlightSelected3DObjectsChangedSignal),
-        value(s_useThickSheetInSectionModeTag, m_useThickSheetInSectionModeChangedSignal),
-        value(s_initiallyShowAxesTag, m_initiallyShowAxesChangedSignal),
-        value(s_usePilotDiameterAndAxisAdjustmentIfSnappedTag,
-              m_usePilotDiameterAndAxisAdjustmentIfSnappedChangedSignal),
-        value(s_showPointNormalsTag, m_showPointNormalsChangedSignal),
-        value(s_showLineNormalsTag, m_showLineNormalsChangedSignal),
-        value(s_showMeshNormalsTag, m_showMeshNormalsChangedSignal),
-        value(s_normalScaleFactorTag, m_normalScaleFactorChangedSignal),
-        value(s_showLineControlPolylinesTag, m_showLineControlPolylinesChangedSignal),
-        value(s_showMeshControlPolylinesTag, m_showMeshControlPolylinesChangedSignal),
-        value(s_showMeshDebugPointsTag, m_showMeshDebugPointsChangedSignal),
-        value(s_markLineStartPointTag, m_markLineStartPointChangedSignal),
-        value(s_varDrawbeadsShowSegmentsTag, m_varDrawbeadsShowSegmentsChangedSignal),
-        value(s_varDrawbeadsScaleFactorTag, m_varDrawbeadsScaleFactorChangedSignal),
-        values({&s_showFldPointHullsTag}, m_showFldPointHullsChangedSignal),
-        value(s_discretePercentagesEnabledTag, m_discretePercentagesEnabledChangedSignal),
-        value(s_defaultForReduceSTLDuringImportTag, m_defaultForReduceSTLDuringImportChangedSignal),
-        value(s_coordinateSystemScaleFactorTag, m_coordinateSystemScaleFactorChangedSignal),
-        value(s_referenceOptionTag, m_referenceOptionChangedSignal),
-        value(s_showSolidPartsDefaultTag, m_showSolidPartsDefaultOptionChangedSignal),
-        value(s_modifyPagesDualViewTag, m_modifyPagesDualViewChangedSignal),
-        value(s_ambientLightingIntensityTag, m_ambientLightingIntensityChangedSignal),
-        value(s_specularHighlightingIntensityTag, m_specularHighlightingIntensityChangedSignal),
-        values({&s_firstLightSourceEnabledTag, &s_firstLightSourceIntensityTag, &s_firstLightSourceAzimuthTag,
-                &s_firstLightSourceIncidenceTag},
-               m_firstLightSourceChangedSignal),
-        values({&s_secondLightSourceEnabledTag, &s_secondLightSourceIntensityTag, &s_secondLightSourceAzimuthTag,
-                &s_secondLightSourceIncidenceTag},
-               m_secondLightSourceChangedSignal),
-        values({&s_forceUseFlatShadingTag}, m_forceUseFlatShadingChangedSignal),
-        value(s_issueOverviewAsDefaultTag, m_issueOverviewAsDefaultChangedSignal),
-        value(s_fastApply, m_fastApplyChangedSignal),
-        value(s_pressanNewWindow, m_pressanAppPathChangedSignal),
-        value(s_stagixNewWindow, m_stagixAppPathChangedSignal),
-        value(s_showExportForPAMenuEntry, m_showExportForPAMenuEntryChangedSignal),
+    static const Notification<Group> notifications[] = {
+        emitting(Group::s_sheetShowRollAngleTag, &Group::m_sheetShowRollAngleChangedSignal),
+        emitting(Group::s_smoothingEnabledTag, &Group::m_smoothingEnabledChangedSignal),
+        emitting(Group::s_useSolidRepresentationTag, &Group::m_useSolidRepresentationChangedSignal),
+        emitting(Group::s_useSolidToolRepresentationTag, &Group::m_useSolidToolRepresentationChangedSignal),
+        emitting(Group::s_spotlightSelected3DObjectsTag, &Group::m_spotlightSelected3DObjectsChangedSignal),
+        emitting(Group::s_useThickSheetInSectionModeTag, &Group::m_useThickSheetInSectionModeChangedSignal),
+        emitting(Group::s_initiallyShowAxesTag, &Group::m_initiallyShowAxesChangedSignal),
+        emitting(Group::s_usePilotDiameterAndAxisAdjustmentIfSnappedTag,
+                 &Group::m_usePilotDiameterAndAxisAdjustmentIfSnappedChangedSignal),
+        emitting(Group::s_showPointNormalsTag, &Group::m_showPointNormalsChangedSignal),
+        emitting(Group::s_showLineNormalsTag, &Group::m_showLineNormalsChangedSignal),
+        emitting(Group::s_showMeshNormalsTag, &Group::m_showMeshNormalsChangedSignal),
+        emitting(Group::s_normalScaleFactorTag, &Group::m_normalScaleFactorChangedSignal),
+        emitting(Group::s_showLineControlPolylinesTag, &Group::m_showLineControlPolylinesChangedSignal),
+        emitting(Group::s_showMeshControlPolylinesTag, &Group::m_showMeshControlPolylinesChangedSignal),
+        emitting(Group::s_showMeshDebugPointsTag, &Group::m_showMeshDebugPointsChangedSignal),
+        emitting(Group::s_markLineStartPointTag, &Group::m_markLineStartPointChangedSignal),
+        emitting(Group::s_varDrawbeadsShowSegmentsTag, &Group::m_varDrawbeadsShowSegmentsChangedSignal),
+        emitting(Group::s_varDrawbeadsScaleFactorTag, &Group::m_varDrawbeadsScaleFactorChangedSignal),
+        signalling({&Group::s_showFldPointHullsTag}, &Group::m_showFldPointHullsChangedSignal),
+        emitting(Group::s_discretePercentagesEnabledTag, &Group::m_discretePercentagesEnabledChangedSignal),
+        emitting(Group::s_defaultForReduceSTLDuringImportTag, &Group::m_defaultForReduceSTLDuringImportChangedSignal),
+        emitting(Group::s_coordinateSystemScaleFactorTag, &Group::m_coordinateSystemScaleFactorChangedSignal),
+        emitting(Group::s_referenceOptionTag, &Group::m_referenceOptionChangedSignal),
+        emitting(Group::s_showSolidPartsDefaultTag, &Group::m_showSolidPartsDefaultOptionChangedSignal),
+        emitting(Group::s_modifyPagesDualViewTag, &Group::m_modifyPagesDualViewChangedSignal),
+        emitting(Group::s_ambientLightingIntensityTag, &Group::m_ambientLightingIntensityChangedSignal),
+        emitting(Group::s_specularHighlightingIntensityTag, &Group::m_specularHighlightingIntensityChangedSignal),
+        signalling({&Group::s_firstLightSourceEnabledTag, &Group::s_firstLightSourceIntensityTag,
+                    &Group::s_firstLightSourceAzimuthTag, &Group::s_firstLightSourceIncidenceTag},
+                   &Group::m_firstLightSourceChangedSignal),
+        signalling({&Group::s_secondLightSourceEnabledTag, &Group::s_secondLightSourceIntensityTag,
+                    &Group::s_secondLightSourceAzimuthTag, &Group::s_secondLightSourceIncidenceTag},
+                   &Group::m_secondLightSourceChangedSignal),
+        signalling({&Group::s_forceUseFlatShadingTag}, &Group::m_forceUseFlatShadingChangedSignal),
+        emitting(Group::s_issueOverviewAsDefaultTag, &Group::m_issueOverviewAsDefaultChangedSignal),
+        emitting(Group::s_fastApply, &Group::m_fastApplyChangedSignal),
+        emitting(Group::s_pressanNewWindow, &Group::m_pressanAppPathChangedSignal),
+        emitting(Group::s_stagixNewWindow, &Group::m_stagixAppPathChangedSignal),
+        emitting(Group::s_showExportForPAMenuEntry, &Group::m_showExportForPAMenuEntryChangedSignal),
     };
-
-    std::vector<bool> changed;
-    for (const ChangeNotification& notification : notifications)
-        changed.push_back(std::any_of(notification.keys.begin(), notification.keys.end(),
-                                      [&](const std::string* key) { return differs(*this, other, *key); }));
-    ConfigurationObject::operator=(other);
-    for (std::size_t i = 0; i < changed.size(); ++i)
-        if (changed[i])
-            notifications[i].emit();
+    copyAndNotifyChanges(*this, other, notifications);
 }
 
 void MiscellaneousConfiguration::loadContent(ConfigReader& reader)

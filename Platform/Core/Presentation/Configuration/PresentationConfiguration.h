@@ -35,7 +35,6 @@
 #include "Platform/Core/Business/ResultVariables/ToolResVarCollection.h"
 
 #include "Platform/Core/Presentation/Configuration/AutoSaveConfiguration.h"
-#include "Platform/Core/Presentation/Configuration/ConfigurationGroupSupport.h"
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroups.h"
 #include "Platform/Core/Presentation/Configuration/FindApplicationHelper.h"
 #include "Platform/Core/Presentation/Configuration/MiscellaneousConfiguration.h"

@@ -3,6 +3,8 @@
 #include "Platform/Core/Help/LanguageDetector/LanguageDetector.h"
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroupSupport.h"
 
+#include <iterator>
+
 namespace Quarvane
 {
 using namespace GroupSupport;
@@ -19,6 +21,8 @@ const std::string* const s_valuesByType[] = {
     &SoftwareManualConfiguration::s_useOnlineManualTag,  // OnlineManualType
     &SoftwareManualConfiguration::s_manualLanguageTag,   // ManualLanguageType
 };
+static_assert(std::size(s_valuesByType) == SoftwareManualConfiguration::ManualLanguageType + 1,
+              "one entry per type number");
 
 std::string languageName(QLocale::Language language) { return QLocale::languageToString(language).toStdString(); }
 

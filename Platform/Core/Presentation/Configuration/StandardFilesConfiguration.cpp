@@ -7,6 +7,7 @@
 #include "Platform/Core/Service/Security/SecurityTools.h"
 #include "Platform/Core/Service/Translation/Translator.h"
 
+#include <iterator>
 #include <QtCore/QCoreApplication>
 #include <QtCore/QVariant>
 
@@ -66,6 +67,8 @@ const std::string* const s_valuesByType[] = {
     &StandardFilesConfiguration::s_standardRestrictionDirectoryTag,
     &StandardFilesConfiguration::s_enableNewWithStandardTag,
 };
+static_assert(std::size(s_valuesByType) == StandardFilesConfiguration::EnableNewWithStandardType + 1,
+              "one entry per type number");
 
 const std::string* const s_passwords[] = {
     &StandardFilesConfiguration::s_toolingPasswordTag,

@@ -2,6 +2,8 @@
 
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroupSupport.h"
 
+#include <iterator>
+
 namespace Quarvane
 {
 using namespace GroupSupport;
@@ -31,21 +33,23 @@ const std::string* const s_valuesByType[] = {
     &Group::s_windowFontSize,  &Group::s_useLightVersion,    &Group::s_showImportFilter,
     &Group::s_fileVersionWarning, &Group::s_disclosureSingleMode, &Group::s_confidentialNotice,
 };
+static_assert(std::size(s_valuesByType) == StartupWindowsConfiguration::ConfidentialNoticeType + 1,
+              "one entry per type number");
 
-constexpr Notification<Group> s_welcome{&Group::s_welcomeDialog, [](Group& g) {
+const Notification<Group> s_welcome{&Group::s_welcomeDialog, [](Group& g) {
                                         g.m_welcomeDialogEnabledChangedSignal(g.getWelcomeDialogEnabled());
                                     }};
-constexpr Notification<Group> s_fontSize{&Group::s_windowFontSize,
+const Notification<Group> s_fontSize{&Group::s_windowFontSize,
                                      [](Group& g) { g.m_windowFontSizeChangedSignal(g.getWindowFontSize()); }};
-constexpr Notification<Group> s_lightVersion{&Group::s_useLightVersion,
+const Notification<Group> s_lightVersion{&Group::s_useLightVersion,
                                          [](Group& g) { g.m_useLightVersionChangedSignal(g.isUseLightVersion()); }};
-constexpr Notification<Group> s_importFilter{&Group::s_showImportFilter, [](Group& g) {
+const Notification<Group> s_importFilter{&Group::s_showImportFilter, [](Group& g) {
                                              g.m_importFilterDialogEnabledChangedSignal(g.isImportFilterDialogEnabled());
                                          }};
-constexpr Notification<Group> s_fileVersion{&Group::s_fileVersionWarning, [](Group& g) {
+const Notification<Group> s_fileVersion{&Group::s_fileVersionWarning, [](Group& g) {
                                             g.m_fileVersionWarningEnabledChangedSignal(g.isFileVersionWarningEnabled());
                                         }};
-constexpr Notification<Group> s_disclosure{&Group::s_disclosureSingleMode, [](Group& g) {
+const Notification<Group> s_disclosure{&Group::s_disclosureSingleMode, [](Group& g) {
                                            g.m_disclosureSingleModeChangedSignal(g.isDisclosureSingleMode());
                                        }};
 

@@ -2,6 +2,8 @@
 
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroupSupport.h"
 
+#include <iterator>
+
 namespace Quarvane
 {
 using namespace GroupSupport;
@@ -24,6 +26,8 @@ const std::string* const s_valuesByType[] = {
     &Group::s_viewOptionCtrlPinnedTag,     // ViewOptionCtrlPinnedType
     &Group::s_colorScaleCtrlPinnedTag,     // ColorScaleCtrlPinnedType
 };
+static_assert(std::size(s_valuesByType) == ThreeDViewConfiguration::ColorScaleCtrlPinnedType + 1,
+              "one entry per type number");
 
 const Notification<Group> s_notifications[] = {
     {&Group::s_timeStepCtrlPinnedTag,

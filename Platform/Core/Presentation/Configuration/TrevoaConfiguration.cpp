@@ -2,6 +2,8 @@
 
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroupSupport.h"
 
+#include <iterator>
+
 namespace Quarvane
 {
 using namespace GroupSupport;
@@ -18,6 +20,8 @@ using Group = TrevoaConfiguration;
 const std::string* const s_valuesByType[] = {
     &Group::s_disableExportWithoutStandardTag,  // DisableExportWithoutStandardType
 };
+static_assert(std::size(s_valuesByType) == TrevoaConfiguration::DisableExportWithoutStandardType + 1,
+              "one entry per type number");
 
 const Notification<Group> s_notifications[] = {
     {&Group::s_disableExportWithoutStandardTag,

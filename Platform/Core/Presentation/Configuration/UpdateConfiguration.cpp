@@ -2,6 +2,8 @@
 
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroupSupport.h"
 
+#include <iterator>
+
 namespace Quarvane
 {
 using GroupSupport::get;
@@ -24,6 +26,7 @@ const std::string* const s_valuesByType[] = {
     &UpdateConfiguration::s_materialUpdates,     // MaterialUpdatesType
     &UpdateConfiguration::s_newsUpdates,         // NewsUpdatesType
 };
+static_assert(std::size(s_valuesByType) == UpdateConfiguration::NewsUpdatesType + 1, "one entry per type number");
 }  // namespace
 
 UpdateConfiguration* UpdateConfiguration::getRegisteredInstance()

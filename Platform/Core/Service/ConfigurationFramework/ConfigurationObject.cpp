@@ -2,6 +2,7 @@
 
 #include "Platform/Core/Service/ConfigurationFramework/ConfigReader.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigWriter.h"
+#include "Platform/Core/Service/Exceptions/QvLogicException.h"
 
 #include <algorithm>
 
@@ -204,8 +205,12 @@ std::vector<const ConfigurationValueBase*> ConfigurationObject::getDifferentConf
 void ConfigurationObject::addConfigurationValue(ConfigurationValueBase* value)
 {
     std::unique_ptr<ConfigurationValueBase> owned(value);
-    if (!owned || m_valuesByKey.count(owned->getName()) != 0)
+    if (!owned)
         return;
+    if (m_valuesByKey.count(owned->getName()) != 0)
+        throw QvLogicException(getName() + "/" + owned->getName() + ": the key is declared twice",
+                               "ConfigurationFramework", "ConfigurationObject::addConfigurationValue", __FILE__,
+                               __LINE__);
     m_valuesByKey.emplace(owned->getName(), owned.get());
     m_values.push_back(std::move(owned));
 }
@@ -213,8 +218,12 @@ void ConfigurationObject::addConfigurationValue(ConfigurationValueBase* value)
 void ConfigurationObject::addConfigurationObject(ConfigurationObject* object)
 {
     std::unique_ptr<ConfigurationObject> owned(object);
-    if (!owned || m_childrenByName.count(owned->getName()) != 0)
+    if (!owned)
         return;
+    if (m_childrenByName.count(owned->getName()) != 0)
+        throw QvLogicException(getName() + "/" + owned->getName() + ": the object is declared twice",
+                               "ConfigurationFramework", "ConfigurationObject::addConfigurationObject", __FILE__,
+                               __LINE__);
     m_childrenByName.emplace(owned->getName(), owned.get());
     m_children.push_back(std::move(owned));
 }

@@ -72,9 +72,10 @@ public:
     std::vector<const ConfigurationValueBase*> getDifferentConfigurationValues(const ConfigurationObject& other) const;
 
 protected:
-    // Takes ownership. A key added twice keeps the first value and deletes the second.
+    // Takes ownership. A key added twice is a programming error: the second value is deleted and
+    // QvLogicException names the object and the key.
     void addConfigurationValue(ConfigurationValueBase* value);
-    // Takes ownership. A name added twice keeps the first object and deletes the second.
+    // Takes ownership. A name added twice is a programming error, as for values.
     void addConfigurationObject(ConfigurationObject* object);
     void removeAllConfigurationObjects();
 
