@@ -467,9 +467,15 @@ void ObjectColor::loadContent(ConfigReader& reader)
     }
     setEditable(editable);
     if (objectRead && stored.usable())
+    {
         color = ColorRGB(stored.values[0], stored.values[1], stored.values[2]);
+        for (const char* key : s_componentKeys)
+            reader.noteValueTaken(key);
+    }
     else if (const std::string problems = stored.unreportedProblems(); !problems.empty())
-        addUserWarningMessage("colour " + getName() + ": " + problems + "; it keeps " + describe(color));
+    {
+        reader.reportProblem({}, "colour " + getName() + ": " + problems + "; it keeps " + describe(color));
+    }
 }
 
 void ObjectColor::saveContent(ConfigWriter& writer) const
@@ -714,16 +720,10 @@ void ColorConfiguration::loadContent(ConfigReader& reader)
 {
     if (!isEditable())
         return;
+    // A locked colour loads nothing; the reader reports what a user file holds for it.
     for (const auto& [type, color] : m_colors)
-    {
-        if (color == nullptr || !color->isEditable())
-            continue;
-        reader.readClassContents(s_objectColorClass, color->getName(), *color);
-        // A colour reports what it could not use; the group is what the framework asks.
-        for (const std::string& message : color->getUserWarningMessages())
-            addUserWarningMessage(message);
-        color->clearUserWarningMessages();
-    }
+        if (color != nullptr)
+            reader.readClassContents(s_objectColorClass, color->getName(), *color);
     bool editable = true;
     reader.readEditable(editable);
     setEditable(editable);

@@ -96,15 +96,15 @@ struct Unclamped
     }
 };
 
-// Stores `requested`, passed through `clamp`, unless it equals the current value. The comparison
-// is made before clamping, so a request that clamps to the current value is still stored.
-// Returns whether anything was stored.
+// Stores `requested`, passed through `clamp` and brought inside the value's declared range,
+// unless it equals the current value. The comparison is made before clamping, so a request that
+// clamps to the current value is still stored. Returns whether anything was stored.
 template <class T, class Clamp = Unclamped>
 bool storeIfChanged(ConfigurationValue<T>& value, const T& requested, Clamp clamp = {})
 {
     if (value.getValue() == requested)
         return false;
-    value.setValue(clamp(requested));
+    value.setValue(value.clampedToRule(clamp(requested)));
     return true;
 }
 
@@ -114,7 +114,7 @@ bool storeIfChanged(ConfigurationObject& group, const std::string& key, const T&
     return storeIfChanged(valueOf<T>(group, key), requested, clamp);
 }
 
-// The common setter: compare, store (clamped), emit the stored value.
+// The common setter: compare, store (clamped by the declared range), emit the stored value.
 template <class T, class Clamp = Unclamped>
 void setAndNotify(ConfigurationObject& group, const std::string& key, const T& requested,
                   Signals::Signal<void(T)>& signal, Clamp clamp = {})
@@ -254,35 +254,6 @@ void copyAndNotifyChanges(Group& group, const Group& other, const Notification<G
     for (std::size_t i = 0; i < N; ++i)
         if (changed[i])
             notifications[i].notify(group);
-}
-
-// A clamp for setters and load repairs: keeps a number inside [low, high].
-struct ClampTo
-{
-    int low;
-    int high;
-    int operator()(int value) const { return std::clamp(value, low, high); }
-};
-
-// A load repair: a number outside [low, high] selects nothing the group knows and becomes
-// `replacement`.
-struct ReplaceOutside
-{
-    int low;
-    int high;
-    int replacement;
-    int operator()(int value) const { return value < low || value > high ? replacement : value; }
-};
-
-// Repairs a loaded value (stores repair(value), without notifying) unless the value is locked:
-// what an administrator fixed in a system file stays as the file says. Groups call it from their
-// loadContent after the framework has loaded the stored values.
-template <class T, class Repair>
-void repairLoadedValue(ConfigurationObject& group, const std::string& key, Repair repair)
-{
-    ConfigurationValue<T>& value = valueOf<T>(group, key);
-    if (value.isEditable())
-        value.setValue(repair(value.getValue()));
 }
 
 }  // namespace GroupSupport

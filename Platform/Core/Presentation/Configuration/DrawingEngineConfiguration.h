@@ -116,8 +116,6 @@ public:
     void copyFrom(const DrawingEngineConfiguration& other);
     ConfigurationObject* createConfigurationObject() const override;
     void emitSignalsAfterConfigLoading() override;
-    // Repairs an unknown driver type or anti-aliasing mode and an out-of-range font size.
-    void loadContent(ConfigReader& reader) override;
 
     Signals::Signal<void(int)> m_driverTypeChangedSignal;
     Signals::Signal<void(int)> m_antiAliasingModeChangedSignal;

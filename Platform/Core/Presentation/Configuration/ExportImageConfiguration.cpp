@@ -7,6 +7,8 @@
 namespace Quarvane
 {
 using namespace GroupSupport;
+using namespace GuiVisibilities;
+using namespace Persistences;
 
 const std::string ExportImageConfiguration::s_imageSizeFactorTag = "ExportImageSizeFactor";
 const std::string ExportImageConfiguration::s_animationCustomResolutionTag = "ExportAnimationCustomResolution";
@@ -47,15 +49,17 @@ ExportImageConfiguration* ExportImageConfiguration::getRegisteredInstance()
 
 ExportImageConfiguration::ExportImageConfiguration() : ConfigurationObject("ExportImageConfiguration", "", 0, 63)
 {
-    addConfigurationValue(new ConfigurationValue<int>(s_imageSizeFactorTag, "Size in % of view size.", 100, 1, 0, 63));
-    addConfigurationValue(new ConfigurationValue<bool>(
-        s_animationCustomResolutionTag, "Custom resolution flag of the export animation.", false, 0, 0, 63));
-    addConfigurationValue(
-        new ConfigurationValue<int>(s_animationHeightTag, "Height of the export animation.", 1080, 0, 0, 63));
-    addConfigurationValue(
-        new ConfigurationValue<int>(s_animationWidthTag, "Width of the export animation.", 1920, 0, 0, 63));
-    addConfigurationValue(
-        new ConfigurationValue<double>(s_animationFPTag, "Time per increment of the export animation.", 1.0, 0, 0, 63));
+    addConfigurationValue(new ConfigurationValue<int>(s_imageSizeFactorTag, "Size in % of view size.", 100, Hidden,
+                                                      UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<bool>(s_animationCustomResolutionTag,
+                                                       "Custom resolution flag of the export animation.", false, Shown,
+                                                       UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<int>(s_animationHeightTag, "Height of the export animation.", 1080,
+                                                      Shown, UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<int>(s_animationWidthTag, "Width of the export animation.", 1920,
+                                                      Shown, UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<double>(
+        s_animationFPTag, "Time per increment of the export animation.", 1.0, Shown, UserSetting, Products::All));
 }
 
 ExportImageConfiguration::~ExportImageConfiguration() = default;

@@ -106,8 +106,6 @@ public:
     void copyFrom(const InputModeConfiguration& other);
     ConfigurationObject* createConfigurationObject() const override;
     void emitSignalsAfterConfigLoading() override;
-    // Repairs an unknown input mode or left-button mode; speeds are kept as stored.
-    void loadContent(ConfigReader& reader) override;
 
     Signals::Signal<void(int)> m_inputModeChangedSignal;
     Signals::Signal<void(bool)> m_freeRotateChangedSignal;

@@ -8,6 +8,8 @@
 namespace Quarvane
 {
 using namespace GroupSupport;
+using namespace GuiVisibilities;
+using namespace Persistences;
 
 const std::string SoftwareManualConfiguration::s_useOnlineManualTag = "OnlineManual";
 const std::string SoftwareManualConfiguration::s_manualLanguageTag = "ManualLanguage";
@@ -40,10 +42,12 @@ SoftwareManualConfiguration* SoftwareManualConfiguration::getRegisteredInstance(
 SoftwareManualConfiguration::SoftwareManualConfiguration()
     : ConfigurationObject("SoftwareManualConfiguration", "", 0, 63)
 {
-    addConfigurationValue(new ConfigurationValue<bool>(
-        s_useOnlineManualTag, "Whether online or offline (if available) manual is used.", true, 0, 0, 63));
-    addConfigurationValue(new ConfigurationValue<std::string>(
-        s_manualLanguageTag, "Language used for the manual.", languageName(QLocale::English), 0, 0, 63));
+    addConfigurationValue(new ConfigurationValue<bool>(s_useOnlineManualTag,
+                                                       "Whether online or offline (if available) manual is used.", true,
+                                                       Shown, UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<std::string>(s_manualLanguageTag, "Language used for the manual.",
+                                                              languageName(QLocale::English), Shown, UserSetting,
+                                                              Products::All));
 }
 
 SoftwareManualConfiguration::~SoftwareManualConfiguration() = default;

@@ -7,6 +7,8 @@
 namespace Quarvane
 {
 using namespace GroupSupport;
+using namespace GuiVisibilities;
+using namespace Persistences;
 
 const std::string StartupWindowsConfiguration::s_welcomeDialog = "WelcomeDialog";
 const std::string StartupWindowsConfiguration::s_helpDialog = "HelpDialog";
@@ -67,23 +69,30 @@ StartupWindowsConfiguration* StartupWindowsConfiguration::getRegisteredInstance(
 StartupWindowsConfiguration::StartupWindowsConfiguration()
     : ConfigurationObject("StartupWindowsConfiguration", "", 0, 63)
 {
-    addConfigurationValue(new ConfigurationValue<bool>(s_welcomeDialog, "Welcome Dialog: true/false", true, 0, 0, 47));
-    addConfigurationValue(new ConfigurationValue<bool>(s_helpDialog, "Help Dialog: true/false", true, 0, 0, 63));
-    addConfigurationValue(new ConfigurationValue<bool>(
-        s_fileVersionWarning, "Show dialog when opening files of previous versions: true/false", false, 0, 0, 47));
+    addConfigurationValue(new ConfigurationValue<bool>(s_welcomeDialog, "Welcome Dialog: true/false", true, Shown,
+                                                       UserSetting, Products::All & ~Products::Tube));
     addConfigurationValue(
-        new ConfigurationValue<bool>(s_useCustomStyle, "Use custom style : true/false", true, 0, 0, 63));
+        new ConfigurationValue<bool>(s_helpDialog, "Help Dialog: true/false", true, Shown, UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<bool>(
+        s_fileVersionWarning, "Show dialog when opening files of previous versions: true/false", false, Shown,
+        UserSetting, Products::All & ~Products::Tube));
+    addConfigurationValue(new ConfigurationValue<bool>(s_useCustomStyle, "Use custom style : true/false", true, Shown,
+                                                       UserSetting, Products::All));
     addConfigurationValue(new ConfigurationValue<int>(s_windowFontSize, "Userinterface font size: 9..13",
-                                                      s_defaultWindowFontSize, 0, 0, 63));
+                                                      s_defaultWindowFontSize, Shown, UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<bool>(s_useLightVersion,
+                                                       "Show Userinterface in a lighter version: true/false", false,
+                                                       Shown, UserSetting, Products::All & ~Products::Tube));
+    addConfigurationValue(new ConfigurationValue<bool>(s_showImportFilter,
+                                                       "Show Importfilter dialog for layers if needed: true/false",
+                                                       true, Shown, UserSetting, Products::All & ~Products::Tube));
     addConfigurationValue(new ConfigurationValue<bool>(
-        s_useLightVersion, "Show Userinterface in a lighter version: true/false", false, 0, 0, 47));
-    addConfigurationValue(new ConfigurationValue<bool>(
-        s_showImportFilter, "Show Importfilter dialog for layers if needed: true/false", true, 0, 0, 47));
-    addConfigurationValue(new ConfigurationValue<bool>(
-        s_disclosureSingleMode, "Use single(exclusive open) mode for all disclosures: true/false", false, 0, 0, 63));
+        s_disclosureSingleMode, "Use single(exclusive open) mode for all disclosures: true/false", false, Shown,
+        UserSetting, Products::All));
     // Set by an administrator in a system file only, and not shown in the settings dialog.
-    addConfigurationValue(new ConfigurationValue<std::string>(
-        s_confidentialNotice, "Show a notice about confidential software usage", "", 1, 3, 63));
+    addConfigurationValue(new ConfigurationValue<std::string>(s_confidentialNotice,
+                                                              "Show a notice about confidential software usage", "",
+                                                              Hidden, AdminSetting, Products::All));
 }
 
 StartupWindowsConfiguration::~StartupWindowsConfiguration() = default;

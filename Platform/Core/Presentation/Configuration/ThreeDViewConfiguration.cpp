@@ -7,6 +7,8 @@
 namespace Quarvane
 {
 using namespace GroupSupport;
+using namespace GuiVisibilities;
+using namespace Persistences;
 
 const std::string ThreeDViewConfiguration::s_timeStepCtrlPinnedTag = "TimeStepCtrlPinned";
 const std::string ThreeDViewConfiguration::s_timeStepTableCtrlPinnedTag = "TimeStepTableCtrlPinned";
@@ -48,14 +50,18 @@ ThreeDViewConfiguration* ThreeDViewConfiguration::getRegisteredInstance()
 
 ThreeDViewConfiguration::ThreeDViewConfiguration() : ConfigurationObject("ThreeDViewConfiguration", "", 0, 63)
 {
-    addConfigurationValue(new ConfigurationValue<bool>(
-        s_timeStepCtrlPinnedTag, "Default visibility of time step control: true/false", false, 0, 0, 63));
-    addConfigurationValue(new ConfigurationValue<bool>(
-        s_timeStepTableCtrlPinnedTag, "Default visibility of time step table control: true/false", false, 0, 0, 63));
-    addConfigurationValue(new ConfigurationValue<bool>(
-        s_viewOptionCtrlPinnedTag, "Default visibility of view option control: true/false", false, 0, 0, 63));
-    addConfigurationValue(new ConfigurationValue<bool>(
-        s_colorScaleCtrlPinnedTag, "Default visibility of color scale control: true/false", false, 0, 0, 63));
+    addConfigurationValue(new ConfigurationValue<bool>(s_timeStepCtrlPinnedTag,
+                                                       "Default visibility of time step control: true/false", false,
+                                                       Shown, UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<bool>(s_timeStepTableCtrlPinnedTag,
+                                                       "Default visibility of time step table control: true/false",
+                                                       false, Shown, UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<bool>(s_viewOptionCtrlPinnedTag,
+                                                       "Default visibility of view option control: true/false", false,
+                                                       Shown, UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<bool>(s_colorScaleCtrlPinnedTag,
+                                                       "Default visibility of color scale control: true/false", false,
+                                                       Shown, UserSetting, Products::All));
 }
 
 ThreeDViewConfiguration::~ThreeDViewConfiguration() = default;

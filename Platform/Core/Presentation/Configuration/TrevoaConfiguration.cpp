@@ -7,6 +7,8 @@
 namespace Quarvane
 {
 using namespace GroupSupport;
+using namespace GuiVisibilities;
+using namespace Persistences;
 
 const std::string TrevoaConfiguration::s_disableExportWithoutStandardTag = "DisableExportWithoutStandard";
 
@@ -38,7 +40,7 @@ TrevoaConfiguration::TrevoaConfiguration() : ConfigurationObject("TrevoaConfigur
 {
     addConfigurationValue(new ConfigurationValue<bool>(
         s_disableExportWithoutStandardTag, "Disable Export to Trevoa without standard definition: true/false", false,
-        0, 0, 63));
+        Shown, UserSetting, Products::All));
 }
 
 TrevoaConfiguration::~TrevoaConfiguration() = default;

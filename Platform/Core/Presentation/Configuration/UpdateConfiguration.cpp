@@ -8,6 +8,8 @@ namespace Quarvane
 {
 using GroupSupport::get;
 using GroupSupport::valueOf;
+using namespace GuiVisibilities;
+using namespace Persistences;
 
 const std::string UpdateConfiguration::s_tag = "UpdateConfiguration";
 const std::string UpdateConfiguration::s_applicationUpdates = "ApplicationUpdates";
@@ -36,12 +38,14 @@ UpdateConfiguration* UpdateConfiguration::getRegisteredInstance()
 
 UpdateConfiguration::UpdateConfiguration() : ConfigurationObject(s_tag, "", 0, 63)
 {
-    addConfigurationValue(
-        new ConfigurationValue<bool>(s_applicationUpdates, "Check for Application-Updates", false, 0, 0, 63));
-    addConfigurationValue(new ConfigurationValue<bool>(s_materialUpdates, "Check for Material-Updates", false, 0, 0, 63));
-    addConfigurationValue(new ConfigurationValue<bool>(s_newsUpdates, "Check for News-Updates", false, 0, 0, 63));
-    addConfigurationValue(
-        new ConfigurationValue<bool>(s_checkOnNextStart, "Check for Updates on next Start", false, 0, 0, 63));
+    addConfigurationValue(new ConfigurationValue<bool>(s_applicationUpdates, "Check for Application-Updates", false,
+                                                       Shown, UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<bool>(s_materialUpdates, "Check for Material-Updates", false, Shown,
+                                                       UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<bool>(s_newsUpdates, "Check for News-Updates", false, Shown,
+                                                       UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<bool>(s_checkOnNextStart, "Check for Updates on next Start", false,
+                                                       Shown, UserSetting, Products::All));
 }
 
 UpdateConfiguration::~UpdateConfiguration() = default;

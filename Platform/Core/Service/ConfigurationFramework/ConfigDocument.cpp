@@ -1,5 +1,6 @@
 #include "Platform/Core/Service/ConfigurationFramework/ConfigDocument.h"
 
+#include <QtCore/QStringList>
 #include <QtCore/QXmlStreamReader>
 #include <QtCore/QXmlStreamWriter>
 
@@ -108,6 +109,7 @@ private:
         if (!readEditable(attributes, node->editable))
             return;
         node->description = toStd(attributes.value(QStringLiteral("description")));
+        noteUnknownAttributes(attributes, *node);
         ConfigNode* added = node.get();
         const std::string name = node->name;
         const bool isValue = node->kind == ConfigNode::Kind::Value;
@@ -168,6 +170,16 @@ private:
         }
         target = toStd(attributes.value(name));
         return true;
+    }
+
+    static void noteUnknownAttributes(const QXmlStreamAttributes& attributes, ConfigNode& node)
+    {
+        static const QStringList objectAttributes{"name", "class", "editable", "description"};
+        static const QStringList valueAttributes{"key", "type", "editable", "description", "encoding"};
+        const QStringList& known = node.kind == ConfigNode::Kind::Value ? valueAttributes : objectAttributes;
+        for (const QXmlStreamAttribute& attribute : attributes)
+            if (!known.contains(attribute.qualifiedName().toString()))
+                node.unknownAttributes.push_back(attribute.qualifiedName().toString().toStdString());
     }
 
     bool readEditable(const QXmlStreamAttributes& attributes, bool& editable)
@@ -303,22 +315,11 @@ std::unique_ptr<ConfigNode> ConfigNode::copy() const
     return duplicate;
 }
 
-bool ConfigNode::holdsUnvisited() const
-{
-    if (!visited)
-        return true;
-    for (const auto& child : children)
-        if (child->holdsUnvisited())
-            return true;
-    return false;
-}
-
 std::shared_ptr<ConfigDocument> ConfigDocument::parse(const QByteArray& bytes, const std::string& sourceName,
                                                       std::string* error)
 {
     auto document = std::make_shared<ConfigDocument>();
     document->m_sourceName = sourceName;
-    document->m_root.visited = true;
     Parser parser(bytes, document->m_root);
     if (parser.run())
         return document;

@@ -5,11 +5,48 @@
 
 #include <QtCore/QDateTime>
 #include <QtCore/QFile>
+#include <QtCore/QStringList>
+
+#include <algorithm>
 
 namespace Quarvane
 {
 namespace
 {
+ConfigurationFinding fileFinding(ConfigurationFinding::Severity severity, const std::string& file,
+                                 const std::string& message)
+{
+    ConfigurationFinding finding;
+    finding.severity = severity;
+    finding.file = file;
+    finding.message = message;
+    return finding;
+}
+
+// A rejected file's error ("file:line:column: what") taken apart.
+ConfigurationFinding errorFinding(const std::string& file, const std::string& error)
+{
+    ConfigurationFinding finding = fileFinding(ConfigurationFinding::Severity::Error, file, error);
+    const QStringList parts = QString::fromStdString(error.substr(std::min(error.size(), file.size() + 1)))
+                                  .split(QLatin1Char(':'));
+    if (error.compare(0, file.size() + 1, file + ":") != 0 || parts.size() < 3)
+        return finding;
+    finding.line = parts[0].toLongLong();
+    finding.column = parts[1].toLongLong();
+    finding.message = parts.mid(2).join(QLatin1Char(':')).trimmed().toStdString();
+    return finding;
+}
+
+// Where every value of `object` and of its children came from in `reader`'s reads.
+void collectOrigins(const ConfigurationObject& object, const std::string& path, const ConfigReader& reader,
+                    ConfigurationLoadResult& result)
+{
+    for (const auto& value : object.getConfigurationValues())
+        result.origins[{path, value->getName()}] = reader.originOf(path, value->getName());
+    for (const auto& child : object.getConfigurationObjects())
+        collectOrigins(*child, path + "/" + child->getName(), reader, result);
+}
+
 // Moves an unreadable file out of the way so a save cannot destroy what the user may still
 // want to repair by hand.
 bool moveAside(const std::string& path, std::string* error)
@@ -81,6 +118,17 @@ std::vector<std::string> ConfigurationManager::getConfigurationObjectNames() con
     return names;
 }
 
+std::vector<ValueSchema> ConfigurationManager::getSchema() const
+{
+    std::vector<ValueSchema> schema;
+    for (const auto& [name, object] : registeredObjects())
+    {
+        std::vector<ValueSchema> group = describeSchema(*object, name);
+        schema.insert(schema.end(), group.begin(), group.end());
+    }
+    return schema;
+}
+
 ConfigurationManager::Registry ConfigurationManager::registeredObjects() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -91,19 +139,21 @@ ConfigurationLoadResult ConfigurationManager::loadConfiguration(const std::vecto
                                                                 const std::string& userFile)
 {
     ConfigurationLoadResult result;
+    std::vector<ConfigurationFinding> fileFindings;
     std::vector<ConfigReader> systemLayers;
     for (const std::string& path : systemFiles)
     {
         if (!QFile::exists(QString::fromStdString(path)))
         {
-            result.warnings.push_back(path + ": the system configuration file does not exist");
+            fileFindings.push_back(fileFinding(ConfigurationFinding::Severity::Warning, path,
+                                               "the system configuration file does not exist"));
             continue;
         }
         ConfigReader reader = ConfigReader::fromFile(path, ConfigReader::Origin::SystemFile);
         if (reader.isValid())
             systemLayers.push_back(reader);
         else
-            result.errors.push_back(reader.errorString());
+            fileFindings.push_back(errorFinding(path, reader.errorString()));
     }
     ConfigReader userLayer;
     if (!userFile.empty() && QFile::exists(QString::fromStdString(userFile)))
@@ -111,7 +161,7 @@ ConfigurationLoadResult ConfigurationManager::loadConfiguration(const std::vecto
         userLayer = ConfigReader::fromFile(userFile, ConfigReader::Origin::UserFile);
         if (!userLayer.isValid())
         {
-            result.errors.push_back(userLayer.errorString());
+            fileFindings.push_back(errorFinding(userFile, userLayer.errorString()));
             userLayer = ConfigReader();
         }
     }
@@ -132,16 +182,30 @@ ConfigurationLoadResult ConfigurationManager::loadConfiguration(const std::vecto
         object->clearUserWarningMessages();
         reader.readConfigurationObject(name, *object);
     }
-    const std::vector<std::string> valueWarnings = reader.warnings();
-    result.warnings.insert(result.warnings.end(), valueWarnings.begin(), valueWarnings.end());
-    for (const auto& entry : objects)
+    result.findings = fileFindings;
+    result.findings.insert(result.findings.end(), reader.findings().begin(), reader.findings().end());
+    for (const ConfigurationFinding& finding : result.findings)
     {
-        const std::vector<std::string> messages = entry.second->getUserWarningMessages();
+        if (finding.severity == ConfigurationFinding::Severity::Error)
+            result.errors.push_back(finding.toString());
+        else
+            result.warnings.push_back(finding.toString());
+    }
+    for (const auto& [name, object] : objects)
+    {
+        const std::vector<std::string> messages = object->getUserWarningMessages();
         result.warnings.insert(result.warnings.end(), messages.begin(), messages.end());
+        collectOrigins(*object, name, reader, result);
     }
     for (const auto& entry : objects)
         entry.second->emitSignalsAfterConfigLoading();
     return result;
+}
+
+ValueOrigin ConfigurationLoadResult::originOf(const std::string& path, const std::string& key) const
+{
+    const auto found = origins.find({path, key});
+    return found == origins.end() ? ValueOrigin() : found->second;
 }
 
 ConfigReader ConfigurationManager::getSystemReference() const
@@ -166,17 +230,18 @@ bool ConfigurationManager::saveUserConfiguration(const std::string& userFile, st
 
     const Registry objects = registeredObjects();
     ConfigReader reference = getSystemReference();
+    // Replaying the load on fresh instances tells what this release knows in the old file; the
+    // rest is carried over as it is.
+    ConfigReader replay = ConfigReader::layered({reference, previous});
     ConfigWriter writer;
     for (const auto& [name, object] : objects)
     {
         if (object->canBeSavedToUserConfig(reference))
             writer.putChangedContents(name, *object, reference);
-        // Replaying the load on a fresh instance marks what this release knows in the old file;
-        // the rest is carried over as it is.
         const std::unique_ptr<ConfigurationObject> probe(object->createConfigurationObject());
-        ConfigReader::layered({reference, previous}).readConfigurationObject(name, *probe);
+        replay.readConfigurationObject(name, *probe);
     }
-    writer.keepUnknownEntries(previous);
+    writer.keepUnknownEntries(replay);
     return writer.writeToFile(userFile, error);
 }
 

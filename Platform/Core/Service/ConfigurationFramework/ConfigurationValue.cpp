@@ -86,12 +86,27 @@ template <class T>
 void ConfigurationValue<T>::loadContent(ConfigReader& reader)
 {
     if (!acceptsStoredValue(reader.readsUserFile()))
+    {
+        reader.noteValueRefused(*this);
         return;
+    }
     T stored = m_value;
     bool editable = true;
     const int status = readStored(reader, *this, stored, editable);
     if (status == ConfigReader::Found)
+    {
+        // A value the file locks stays as the administrator wrote it.
+        if constexpr (IsNumber<T>::value)
+            if (editable && !getRule().allows(static_cast<double>(stored)))
+            {
+                const T loaded = static_cast<T>(getRule().repairLoaded(static_cast<double>(stored)));
+                reader.noteOutsideRule(getName(), getRule().describe(), ConfigValueText::format(stored),
+                                       ConfigValueText::format(loaded));
+                stored = loaded;
+            }
         m_value = stored;
+        reader.noteValueTaken(getName());
+    }
     if (status != ConfigReader::NotFound)
         setEditable(editable);
 }

@@ -108,7 +108,7 @@ TEST(ConfigFile, BadTextKeepsTheValueAndWarnsWithObjectAndKey)
     EXPECT_TRUE(group.value<bool>("Enabled").getValue());
     const std::vector<std::string> warnings = reader.warnings();
     ASSERT_EQ(warnings.size(), 3u);
-    EXPECT_THAT(warnings[0], MatchesRegex("site\\.xml:4:[0-9]+: SampleGroup/Count: \"12x\" is not a valid int; "
+    EXPECT_THAT(warnings[0], MatchesRegex("site\\.xml:4:[0-9]+: SampleGroup/Count: the stored text is not a valid int; "
                                           "the value stays 8"));
     EXPECT_THAT(warnings[1], HasSubstr("SampleGroup/Mask"));
     EXPECT_THAT(warnings[2], HasSubstr("SampleGroup/Factor: stored as int, expected double"));
