@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <bitset>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -29,9 +30,6 @@ namespace Quarvane
 namespace GroupSupport
 {
 
-// Creates the group with all defaults and registers it with the configuration manager under its
-// object name on the first call; every later call returns the same instance. `mutex` guards
-// only this check-create-register step; the manager owns the group from then on.
 // Raises the QvLogicException of a programming error in a group (a missing or mistyped key, a
 // name registered twice), naming the group and the key.
 [[noreturn]] inline void raiseGroupError(const std::string& group, const std::string& key, const std::string& what,
@@ -44,19 +42,28 @@ namespace GroupSupport
 // Creates the group with all defaults and registers it with the configuration manager under its
 // object name on the first call; every later call returns the same instance. `mutex` guards
 // only this check-create-register step; the manager owns the group from then on.
+//
+// When getInstance() answers another manager than the one the instance was registered with (a
+// test's scoped manager began or ended), the group registers again: it takes the instance that
+// manager already holds under its name, or registers a new one.
 template <class Group>
 Group* registerOnce(Group*& instance, boost::mutex& mutex)
 {
+    static std::uint64_t registeredIn = 0;  // one per group class
     boost::lock_guard<boost::mutex> lock(mutex);
-    if (instance == nullptr)
-    {
-        auto group = std::make_shared<Group>();
-        ConfigurationManager& manager = ConfigurationManager::getInstance();
-        if (!manager.addConfigurationObject(group, group->getName()))
-            raiseGroupError(group->getName(), "", "another configuration object is registered under this name",
-                            "registerOnce");
+    const std::uint64_t generation = ConfigurationManager::getInstanceGeneration();
+    if (instance != nullptr && registeredIn == generation)
+        return instance;
+    auto group = std::make_shared<Group>();
+    ConfigurationManager& manager = ConfigurationManager::getInstance();
+    if (auto* known = dynamic_cast<Group*>(manager.getConfigurationObject(group->getName())))
+        instance = known;
+    else if (manager.addConfigurationObject(group, group->getName()))
         instance = group.get();
-    }
+    else
+        raiseGroupError(group->getName(), "", "another configuration object is registered under this name",
+                        "registerOnce");
+    registeredIn = generation;
     return instance;
 }
 

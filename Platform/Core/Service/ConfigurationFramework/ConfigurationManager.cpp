@@ -8,6 +8,7 @@
 #include <QtCore/QStringList>
 
 #include <algorithm>
+#include <atomic>
 
 namespace Quarvane
 {
@@ -64,10 +65,32 @@ bool moveAside(const std::string& path, std::string* error)
 }
 }  // namespace
 
+namespace
+{
+std::atomic<ConfigurationManager*> s_scopedInstance{nullptr};
+std::atomic<std::uint64_t> s_instanceGeneration{1};
+}  // namespace
+
 ConfigurationManager& ConfigurationManager::getInstance()
 {
+    if (ConfigurationManager* scoped = s_scopedInstance.load())
+        return *scoped;
     static ConfigurationManager instance;
     return instance;
+}
+
+std::uint64_t ConfigurationManager::getInstanceGeneration() { return s_instanceGeneration.load(); }
+
+ConfigurationManager::ScopedInstance::ScopedInstance()
+    : m_manager(std::make_unique<ConfigurationManager>()), m_previous(s_scopedInstance.exchange(m_manager.get()))
+{
+    ++s_instanceGeneration;
+}
+
+ConfigurationManager::ScopedInstance::~ScopedInstance()
+{
+    s_scopedInstance.store(m_previous);
+    ++s_instanceGeneration;
 }
 
 ConfigurationManager::ConfigurationManager() = default;

@@ -3,6 +3,7 @@
 #include "Platform/Core/Service/ConfigurationFramework/ConfigReader.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationSchema.h"
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -44,8 +45,31 @@ struct ConfigurationLoadResult
 class ConfigurationManager
 {
 public:
-    // The process-wide manager, which the configuration groups register with.
+    // The process-wide manager, which the configuration groups register with; while a
+    // ScopedInstance exists, that scope's manager.
     static ConfigurationManager& getInstance();
+    // Changes whenever getInstance() starts answering another manager, so that a group can tell
+    // that its registered instance belongs to a manager that no longer answers.
+    static std::uint64_t getInstanceGeneration();
+
+    // For tests: while it exists, getInstance() answers a fresh manager of its own, and the
+    // groups register fresh instances with it on their next getRegisteredInstance(). Scopes nest;
+    // the end of one puts the previous manager back, with the groups registered there. Create
+    // and end scopes on one thread, while no other thread uses the configuration.
+    class ScopedInstance
+    {
+    public:
+        ScopedInstance();
+        ~ScopedInstance();
+        ScopedInstance(const ScopedInstance&) = delete;
+        ScopedInstance& operator=(const ScopedInstance&) = delete;
+
+        ConfigurationManager& manager() { return *m_manager; }
+
+    private:
+        std::unique_ptr<ConfigurationManager> m_manager;
+        ConfigurationManager* m_previous;
+    };
 
     // A separate manager, for tools and tests that must not touch the process-wide one.
     ConfigurationManager();

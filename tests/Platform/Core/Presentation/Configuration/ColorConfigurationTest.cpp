@@ -202,6 +202,8 @@ TEST(ColorNames, AreTranslatedInTheGroupsContext)
     QCoreApplication application(argc, argv);
     ColorCatalogue catalogue;
     QCoreApplication::installTranslator(&catalogue);
+    // The names are translated when the group is made: a fresh one, made under the translator.
+    ConfigurationManager::ScopedInstance scope;
     EXPECT_EQ(ColorConfiguration::getColorName(ColorConfiguration::BackgroundTopColor), "Hintergrund oben");
     EXPECT_EQ(ColorConfiguration::getColorName(ColorConfiguration::BackgroundBottomColor), "Background Bottom");
     EXPECT_EQ(ColorConfiguration::getColorName(ColorConfiguration::MarkedLine), "Unbestimmte Farbe");
@@ -210,6 +212,7 @@ TEST(ColorNames, AreTranslatedInTheGroupsContext)
 
 TEST(ColorNames, WithoutARegisteredGroupColoursAreNotAvailable)
 {
+    ConfigurationManager::ScopedInstance scope;
     ConfigurationManager::getInstance().addConfigurationObject(
         std::make_shared<ConfigurationObject>("ColorConfiguration", "", 0, 63), "ColorConfiguration");
     EXPECT_EQ(ColorConfiguration::findRegisteredInstance(), nullptr);

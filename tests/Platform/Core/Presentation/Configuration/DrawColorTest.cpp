@@ -128,6 +128,7 @@ TEST(DrawColor, TypeSourceResolvesThroughTheRegisteredColours)
 TEST(DrawColor, TypeSourceWithoutRegisteredColoursGivesTheFallback)
 {
     // Another object holds the group's name, so the colour group cannot register.
+    ConfigurationManager::ScopedInstance scope;
     ConfigurationManager::getInstance().addConfigurationObject(
         std::make_shared<ConfigurationObject>("ColorConfiguration", "", 0, 63), "ColorConfiguration");
     DrawColor color;
