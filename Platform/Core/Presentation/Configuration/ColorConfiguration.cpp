@@ -439,6 +439,7 @@ ObjectColor::ObjectColor() : ObjectColor("ObjectColor", ColorRGB(), true) {}
 ObjectColor::ObjectColor(const std::string& key, const ColorRGB& color, bool editable)
     : ConfigurationObject(key, "", 0, 63), color(color)
 {
+    setClassName(s_objectColorClass);
     setEditable(editable);
 }
 
@@ -477,6 +478,14 @@ void ObjectColor::loadContent(ConfigReader& reader)
         reader.reportProblem({}, "colour " + getName() + ": " + problems + "; it keeps " + describe(color));
     }
 }
+
+bool ObjectColor::differsForUserFile(const ConfigurationObject& reference) const
+{
+    const auto* stored = dynamic_cast<const ObjectColor*>(&reference);
+    return stored == nullptr || stored->color != color;
+}
+
+void ObjectColor::saveDifferences(ConfigWriter& writer, const ConfigurationObject&) const { saveContent(writer); }
 
 void ObjectColor::saveContent(ConfigWriter& writer) const
 {
@@ -715,55 +724,6 @@ bool ColorConfiguration::setSpecificDefaults()
 }
 
 // ---- Loading and saving ----
-
-void ColorConfiguration::loadContent(ConfigReader& reader)
-{
-    if (!isEditable())
-        return;
-    // A locked colour loads nothing; the reader reports what a user file holds for it.
-    for (const auto& [type, color] : m_colors)
-        if (color != nullptr)
-            reader.readClassContents(s_objectColorClass, color->getName(), *color);
-    bool editable = true;
-    reader.readEditable(editable);
-    setEditable(editable);
-}
-
-void ColorConfiguration::saveContent(ConfigWriter& writer) const
-{
-    for (const auto& [type, color] : m_colors)
-        if (color != nullptr)
-            writer.putClassContents(s_objectColorClass, color->getName(), *color, "");
-}
-
-bool ColorConfiguration::isWrittenToUserFile(ColorTypes type, const ColorConfiguration& reference) const
-{
-    const ObjectColor* referenceColor = reference.getColorConfigByType(type);
-    return reference.isEditable() && (referenceColor == nullptr || referenceColor->isEditable()) &&
-           reference.getColor(type) != getColor(type);
-}
-
-void ColorConfiguration::saveContent(ConfigWriter& writer, ConfigReader& reference, bool onlyChanged) const
-{
-    if (!onlyChanged)
-    {
-        saveContent(writer);
-        return;
-    }
-    ColorConfiguration stored;
-    reference.readConfigurationObject(getName(), stored);
-    for (const auto& [type, color] : m_colors)
-        if (color != nullptr && isWrittenToUserFile(type, stored))
-            writer.putClassContents(s_objectColorClass, color->getName(), *color, "");
-}
-
-bool ColorConfiguration::canBeSavedToUserConfig(ConfigReader& reference) const
-{
-    ColorConfiguration stored;
-    reference.readConfigurationObject(getName(), stored);
-    return std::any_of(m_colors.begin(), m_colors.end(),
-                       [&stored](const auto& entry) { return stored.getColor(entry.first) != entry.second->color; });
-}
 
 ConfigurationObject* ColorConfiguration::createConfigurationObject() const { return new ColorConfiguration(); }
 

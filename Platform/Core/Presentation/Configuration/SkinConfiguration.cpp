@@ -19,6 +19,8 @@ const std::string SkinConfiguration::s_offsetTag = "Offset";
 SkinConfiguration::SkinConfiguration(const std::string& name, bool isOffsetSkin)
     : ConfigurationObject(name, "", 0, 63), m_isOffsetSkin(isOffsetSkin)
 {
+    // Skins are stored as nested objects of this class, whatever their names.
+    setClassName("SkinConfiguration");
     addConfigurationValue(new ConfigurationValue<bool>(s_isEnabledTag, "Flag to enable skin calculation", true, Shown,
                                                        UserSetting, Products::All));
     addConfigurationValue(new ConfigurationValue<double>(s_toleranceTag, "Tolerance used for skin calculation", 2.0,

@@ -93,6 +93,15 @@ void ConfigWriter::putChangedContents(const std::string& objectName, const Confi
     m_current = parent;
 }
 
+void ConfigWriter::putChangedChild(const std::string& className, const std::string& objectName,
+                                   const ConfigurationObject& object, const ConfigurationObject& reference)
+{
+    ConfigNode* parent = m_current;
+    m_current = beginObject(className, objectName, true, {});
+    object.saveDifferences(*this, reference);
+    m_current = parent;
+}
+
 void ConfigWriter::putText(const std::string& key, const char* type, const std::string& text,
                            const std::string& description, bool editable)
 {

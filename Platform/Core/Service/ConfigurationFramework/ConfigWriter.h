@@ -28,6 +28,10 @@ public:
     // (object.saveContent(writer, reference, true)).
     void putChangedContents(const std::string& objectName, const ConfigurationObject& object,
                             ConfigReader& reference);
+    // Writes `object` as a nested object holding only what differs from `reference`, its
+    // counterpart with the defaults and the system files applied (object.saveDifferences).
+    void putChangedChild(const std::string& className, const std::string& objectName,
+                         const ConfigurationObject& object, const ConfigurationObject& reference);
 
     void putFloat(const std::string& key, float value, const std::string& description);
     void putValue(const std::string& key, int value, const std::string& description, bool editable = true);
