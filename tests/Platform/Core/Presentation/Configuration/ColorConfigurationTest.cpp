@@ -2,6 +2,7 @@
 
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationManager.h"
 #include "ColorTestSupport.h"
+#include "tests/Platform/Core/Gui/WidgetTools/GuiApplication.h"
 
 #include <gtest/gtest.h>
 
@@ -196,10 +197,7 @@ TEST(ColorNames, ComeFromTheRegisteredGroup)
 
 TEST(ColorNames, AreTranslatedInTheGroupsContext)
 {
-    int argc = 1;
-    char name[] = "test";
-    char* argv[] = {name, nullptr};
-    QCoreApplication application(argc, argv);
+    Testing::guiApplication();  // the process's one application, for the translator
     ColorCatalogue catalogue;
     QCoreApplication::installTranslator(&catalogue);
     // The names are translated when the group is made: a fresh one, made under the translator.
