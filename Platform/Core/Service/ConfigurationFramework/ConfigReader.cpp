@@ -200,7 +200,8 @@ int ConfigReader::readTyped(const std::string& key, T& value, bool& editable, bo
     }
     if (!ConfigValueText::parse(node->text, value))
     {
-        addFinding(*node, key, std::string("the stored text is not a valid ") + expectedType + "; the value stays " + kept);
+        addFinding(*node, key,
+                   std::string("the stored text is not a valid ") + expectedType + "; the value stays " + kept);
         return Invalid;
     }
     return Found;

@@ -92,8 +92,9 @@ TEST(ColorConfigurationFiles, SystemLocksHoldAgainstTheUserAndSavingWritesOnlyTh
     // The user's components of the two locked colours are refused, each naming the lock.
     ASSERT_EQ(result.findings.size(), 6u);
     for (const ConfigurationFinding& refused : result.findings)
-        EXPECT_THAT(refused.toString(), ::testing::MatchesRegex(".*user\\.xml:[0-9]+:[0-9]+: ColorConfiguration/"
-                                                                  "Tool(Die|Pad)/[rgb]: ignored: .* locked at .*site\\.xml:2"));
+        EXPECT_THAT(refused.toString(),
+                    ::testing::MatchesRegex(".*user\\.xml:[0-9]+:[0-9]+: ColorConfiguration/"
+                                            "Tool(Die|Pad)/[rgb]: ignored: .* locked at .*site\\.xml:2"));
     EXPECT_EQ(log.entries, (std::vector<string>{"all", "configuration"}));
 
     const ColorConfiguration& colors = *loaded.colors;
