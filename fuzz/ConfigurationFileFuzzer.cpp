@@ -68,7 +68,7 @@ std::string loadAndSave(const ConfigReader& file)
     for (const std::string& warning : reader.warnings())
         if (hasRawControlByte(warning))
             broken("warnings show control bytes escaped", warning);
-    writer.keepUnknownEntries(file);
+    writer.keepUnknownEntries(reader);
     return writer.toXml();
 }
 }  // namespace

@@ -46,8 +46,8 @@ void collectRepairs(const std::string& groupName, const ConfigurationObject& loa
 void checkGroup(ConfigReader& reader, const std::string& name, const ConfigurationObject& registered,
                 CheckFindings& findings)
 {
-    // The reader's warnings are shared by its copies and grow with every read; only those of
-    // the group's own load belong to the report, the plain load below would repeat them.
+    // The reader's findings grow with every read; only those of the group's own load belong to
+    // the report (the plain load below finds nothing new about the file).
     const std::size_t warningsBefore = reader.warnings().size();
     const std::unique_ptr<ConfigurationObject> loaded(registered.createConfigurationObject());
     reader.readConfigurationObject(name, *loaded);

@@ -9,6 +9,8 @@
 #include "tools/qvconfig/ShowCommand.h"
 #include "tools/qvconfig/Usage.h"
 
+#include "Platform/Core/Service/BuildInformation/BuildInformation.h"
+
 #include <exception>
 #include <ostream>
 
@@ -56,6 +58,8 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     // instead of aborting with an uncaught exception.
     try
     {
+        // A QUARVANE_PRODUCT that names no product stops the tool before it reads anything.
+        BuildInformation::getProductType();
         return dispatch(arguments, out, err);
     }
     catch (const std::exception& exception)

@@ -45,6 +45,12 @@ TEST_F(QvconfigCheck, UnusableValuesAreWarningsAndFail)
         {intValue("AutoSaveInterval", "99999999999"), "is not a valid int"},
         {intValue("AutoSaveInterval", "2.5"), "is not a valid int"},
         {"<value key=\"AutoSaveInterval\" type=\"string\">7</value>", "stored as string, expected int"},
+        {intValue("AutoSaveIntervall", "10"),
+         "AutoSaveConfiguration/AutoSaveIntervall: unknown key, kept as it is; did you mean \"AutoSaveInterval\"?"},
+        {"<value key=\"AutoSaveInterval\" type=\"int\" locked=\"true\">7</value>",
+         "AutoSaveInterval: unknown attribute \"locked\", ignored; did you mean editable=\"false\"?"},
+        {intValue("AutoSaveEnabled", "7"),
+         "AutoSaveConfiguration/AutoSaveEnabled: 7 is outside 0 Disable, 1 Enable, 2 Ask the user; kept as stored"},
     };
     for (const auto& expected : cases)
     {

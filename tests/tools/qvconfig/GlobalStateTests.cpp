@@ -16,9 +16,8 @@ const QString s_group = "AutoSaveConfiguration";
 // A group registered after the library's own, as a later release adds them.
 void registerClampingGroup()
 {
-    static const bool registered = ConfigurationManager::getInstance().addConfigurationObject(
-        std::make_shared<ClampingTestGroup>(), "ClampingTestGroup");
-    ASSERT_TRUE(registered);
+    ASSERT_TRUE(ConfigurationManager::getInstance().addConfigurationObject(std::make_shared<ClampingTestGroup>(),
+                                                                          "ClampingTestGroup"));
 }
 
 std::string percent(const std::string& text)

@@ -93,46 +93,13 @@ inline std::vector<std::string> textRow(const std::string& output, const std::st
     return {};
 }
 
-// Leaves the running product and the registered groups as it found them, and gives each test a
-// folder for its configuration files.
+// Leaves the running product as it found it, gives each test a configuration manager of its own
+// (the tool registers fresh groups with it) and a folder for its configuration files.
 class QvconfigTest : public ::testing::Test
 {
 protected:
     void SetUp() override { ASSERT_TRUE(m_folder.isValid()); }
-
-    void TearDown() override
-    {
-        BuildInformation::setProductType(m_product);
-        ConfigurationManager& manager = ConfigurationManager::getInstance();
-        manager.loadConfiguration({}, "");
-        for (const std::string& name : manager.getConfigurationObjectNames())
-            reset(*manager.getConfigurationObject(name));
-    }
-
-    // A locked group ignores every later load, so a lock left behind would decide later tests.
-    // The locks go first: restoring the defaults afterwards brings back the flags a group has by
-    // default (a colour that is never editable, for one).
-    static void reset(ConfigurationObject& object)
-    {
-        unlock(object);
-        restoreDefaults(object);
-    }
-
-    static void unlock(ConfigurationObject& object)
-    {
-        object.setEditable(true);
-        for (const auto& value : object.getConfigurationValues())
-            value->setEditable(true);
-        for (const auto& child : object.getConfigurationObjects())
-            unlock(*child);
-    }
-
-    static void restoreDefaults(ConfigurationObject& object)
-    {
-        object.setDefaultValues();
-        for (const auto& child : object.getConfigurationObjects())
-            restoreDefaults(*child);
-    }
+    void TearDown() override { BuildInformation::setProductType(m_product); }
 
     std::string writeFile(const std::string& name, const std::string& content)
     {
@@ -144,6 +111,7 @@ protected:
     }
 
 private:
+    ConfigurationManager::ScopedInstance m_configuration;
     QTemporaryDir m_folder;
     ProductType m_product = BuildInformation::getProductType();
 };

@@ -2,9 +2,13 @@
 
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroupSupport.h"
 
+#include <iterator>
+
 namespace Quarvane
 {
 using namespace GroupSupport;
+using namespace GuiVisibilities;
+using namespace Persistences;
 
 const std::string AutoSaveConfiguration::s_autoSaveOptionTag = "AutoSaveEnabled";
 const std::string AutoSaveConfiguration::s_autoSaveIntervalTag = "AutoSaveInterval";
@@ -14,10 +18,13 @@ boost::mutex AutoSaveConfiguration::s_registrationMutex;
 
 namespace
 {
+constexpr ProductType s_autoSaveProducts = Products::Designer | Products::Forming | Products::Progressive;
+
 const std::string* const s_valuesByType[] = {
     &AutoSaveConfiguration::s_autoSaveOptionTag,    // OptionType
     &AutoSaveConfiguration::s_autoSaveIntervalTag,  // IntervalType
 };
+static_assert(std::size(s_valuesByType) == AutoSaveConfiguration::IntervalType + 1, "one entry per type number");
 }  // namespace
 
 AutoSaveConfiguration* AutoSaveConfiguration::getRegisteredInstance()
@@ -28,9 +35,11 @@ AutoSaveConfiguration* AutoSaveConfiguration::getRegisteredInstance()
 AutoSaveConfiguration::AutoSaveConfiguration() : ConfigurationObject("AutoSaveConfiguration", "", 0, 63)
 {
     addConfigurationValue(new ConfigurationValue<int>(
-        s_autoSaveOptionTag, "Set auto save option to Disable(0), Enable(1) or Ask the User(2)", 0, 0, 0, 37));
+        s_autoSaveOptionTag, "Set auto save option to Disable(0), Enable(1) or Ask the User(2)", 0, Shown, UserSetting,
+        s_autoSaveProducts, ValueRule::oneOf({{0, "Disable"}, {1, "Enable"}, {2, "Ask the user"}})));
     addConfigurationValue(new ConfigurationValue<int>(
-        s_autoSaveIntervalTag, "The interval in which each design is automatically saved in minutes.", 5, 0, 0, 37));
+        s_autoSaveIntervalTag, "The interval in which each design is automatically saved in minutes.", 5, Shown,
+        UserSetting, s_autoSaveProducts));
 }
 
 AutoSaveConfiguration::~AutoSaveConfiguration() = default;

@@ -439,6 +439,7 @@ ObjectColor::ObjectColor() : ObjectColor("ObjectColor", ColorRGB(), true) {}
 ObjectColor::ObjectColor(const std::string& key, const ColorRGB& color, bool editable)
     : ConfigurationObject(key, "", 0, 63), color(color)
 {
+    setClassName(s_objectColorClass);
     setEditable(editable);
 }
 
@@ -467,10 +468,24 @@ void ObjectColor::loadContent(ConfigReader& reader)
     }
     setEditable(editable);
     if (objectRead && stored.usable())
+    {
         color = ColorRGB(stored.values[0], stored.values[1], stored.values[2]);
+        for (const char* key : s_componentKeys)
+            reader.noteValueTaken(key);
+    }
     else if (const std::string problems = stored.unreportedProblems(); !problems.empty())
-        addUserWarningMessage("colour " + getName() + ": " + problems + "; it keeps " + describe(color));
+    {
+        reader.reportProblem({}, "colour " + getName() + ": " + problems + "; it keeps " + describe(color));
+    }
 }
+
+bool ObjectColor::differsForUserFile(const ConfigurationObject& reference) const
+{
+    const auto* stored = dynamic_cast<const ObjectColor*>(&reference);
+    return stored == nullptr || stored->color != color;
+}
+
+void ObjectColor::saveDifferences(ConfigWriter& writer, const ConfigurationObject&) const { saveContent(writer); }
 
 void ObjectColor::saveContent(ConfigWriter& writer) const
 {
@@ -709,61 +724,6 @@ bool ColorConfiguration::setSpecificDefaults()
 }
 
 // ---- Loading and saving ----
-
-void ColorConfiguration::loadContent(ConfigReader& reader)
-{
-    if (!isEditable())
-        return;
-    for (const auto& [type, color] : m_colors)
-    {
-        if (color == nullptr || !color->isEditable())
-            continue;
-        reader.readClassContents(s_objectColorClass, color->getName(), *color);
-        // A colour reports what it could not use; the group is what the framework asks.
-        for (const std::string& message : color->getUserWarningMessages())
-            addUserWarningMessage(message);
-        color->clearUserWarningMessages();
-    }
-    bool editable = true;
-    reader.readEditable(editable);
-    setEditable(editable);
-}
-
-void ColorConfiguration::saveContent(ConfigWriter& writer) const
-{
-    for (const auto& [type, color] : m_colors)
-        if (color != nullptr)
-            writer.putClassContents(s_objectColorClass, color->getName(), *color, "");
-}
-
-bool ColorConfiguration::isWrittenToUserFile(ColorTypes type, const ColorConfiguration& reference) const
-{
-    const ObjectColor* referenceColor = reference.getColorConfigByType(type);
-    return reference.isEditable() && (referenceColor == nullptr || referenceColor->isEditable()) &&
-           reference.getColor(type) != getColor(type);
-}
-
-void ColorConfiguration::saveContent(ConfigWriter& writer, ConfigReader& reference, bool onlyChanged) const
-{
-    if (!onlyChanged)
-    {
-        saveContent(writer);
-        return;
-    }
-    ColorConfiguration stored;
-    reference.readConfigurationObject(getName(), stored);
-    for (const auto& [type, color] : m_colors)
-        if (color != nullptr && isWrittenToUserFile(type, stored))
-            writer.putClassContents(s_objectColorClass, color->getName(), *color, "");
-}
-
-bool ColorConfiguration::canBeSavedToUserConfig(ConfigReader& reference) const
-{
-    ColorConfiguration stored;
-    reference.readConfigurationObject(getName(), stored);
-    return std::any_of(m_colors.begin(), m_colors.end(),
-                       [&stored](const auto& entry) { return stored.getColor(entry.first) != entry.second->color; });
-}
 
 ConfigurationObject* ColorConfiguration::createConfigurationObject() const { return new ColorConfiguration(); }
 

@@ -185,6 +185,9 @@ public:
         // none of the components, as a bare lock does, says nothing).
         void loadContent(ConfigReader& reader) override;
         void saveContent(ConfigWriter& writer) const override;
+        // A colour differs as a whole and is written whole.
+        bool differsForUserFile(const ConfigurationObject& reference) const override;
+        void saveDifferences(ConfigWriter& writer, const ConfigurationObject& reference) const override;
         // Both copy name, colour and editable flag: a colour has no default of its own, the
         // group knows it.
         ConfigurationObject* createConfigurationObject() const override;
@@ -243,13 +246,6 @@ public:
     // signalConfigurationChanged.
     void changeDefaultsForType(QVApplicationType type);
 
-    // Reads the editable colours of an editable group, each from its "ObjectColor" sub-object.
-    void loadContent(ConfigReader& reader) override;
-    void saveContent(ConfigWriter& writer) const override;
-    // With `onlyChanged`, writes the colours that differ from what `reference` gives, leaving
-    // out those it locks.
-    void saveContent(ConfigWriter& writer, ConfigReader& reference, bool onlyChanged) const override;
-    bool canBeSavedToUserConfig(ConfigReader& reference) const override;
     ConfigurationObject* createConfigurationObject() const override;
     ConfigurationObject* clone() const override;
     // The same as resetToDefaultValues.
@@ -299,7 +295,6 @@ private:
     void adjustColorsMap();
     void initNames();
     bool setSpecificDefaults();
-    bool isWrittenToUserFile(ColorTypes type, const ColorConfiguration& reference) const;
 
     // Not owning: the children belong to the base object's list.
     std::map<ColorTypes, ObjectColor*> m_colors;

@@ -15,12 +15,13 @@ struct ColorRGB
     constexpr ColorRGB(float r, float g, float b) : red(r), green(g), blue(b) {}
 
     // From 0..255 components, each divided by 255 in single precision (107 gives 0.41960785).
-    // A named factory rather than a constructor, so that ColorRGB(1, 0, 0) cannot silently mean
-    // bytes.
-    static constexpr ColorRGB fromBytes(int r, int g, int b)
+    // Three ints always mean bytes; arguments mixing ints and floats are ambiguous on purpose,
+    // so that neither reading is picked silently.
+    constexpr ColorRGB(int r, int g, int b)
+        : red(static_cast<float>(r) / 255.0f), green(static_cast<float>(g) / 255.0f), blue(static_cast<float>(b) / 255.0f)
     {
-        return {static_cast<float>(r) / 255.0f, static_cast<float>(g) / 255.0f, static_cast<float>(b) / 255.0f};
     }
+    static constexpr ColorRGB fromBytes(int r, int g, int b) { return ColorRGB(r, g, b); }
 
     // Pure red, what a lookup that finds no colour answers, so the gap shows.
     static constexpr ColorRGB fallback() { return {1.0f, 0.0f, 0.0f}; }

@@ -58,6 +58,8 @@ const std::string* const s_keyByColorRangeType[] = {
     &Catalogue::s_COLORRANGE_MAX_WRINKLES_4LEVEL,      // 40
     nullptr,                                           // 41
 };
+static_assert(std::size(s_keyByColorRangeType) == ResVarPropertiesCommon::Unassigned41 + 1,
+              "one entry per colour range type");
 
 // The catalogue key of each decal palette, by palette number (NoPalette has none).
 const std::string* const s_keyByDecalPalette[] = {
@@ -82,6 +84,8 @@ const std::string* const s_keyByDecalPalette[] = {
     &Catalogue::s_COLORRANGE_R_O_Y_G_LB_B_DM,    // 18
     &Catalogue::s_COLORRANGE_DM_B_LB_G_Y_O_R,    // 19
 };
+static_assert(std::size(s_keyByDecalPalette) == static_cast<std::size_t>(DecalColorPalette::NoPalette),
+              "one entry per decal palette but NoPalette");
 
 using DecalLookup = std::pair<bool, DecalColorPalette>;
 const DecalLookup s_noDecalPalette{false, DecalColorPalette::NoPalette};

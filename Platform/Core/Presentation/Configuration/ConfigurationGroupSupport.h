@@ -1,9 +1,11 @@
 #pragma once
 
 #include "Platform/Core/Service/BuildInformation/BuildInformation.h"
+#include "Platform/Core/Service/ConfigurationFramework/ConfigValueText.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationManager.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationObject.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationValue.h"
+#include "Platform/Core/Service/Exceptions/QvLogicException.h"
 #include "Platform/Core/Service/Signals/Signals.h"
 
 #include <boost/thread/lock_guard.hpp>
@@ -12,9 +14,13 @@
 #include <algorithm>
 #include <bitset>
 #include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
 #include <memory>
-#include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
 
 // The mechanics every configuration group shares, written once: registration on first use,
 // typed lookup of a value by key, compare-store-emit setters, and the editable and visible
@@ -24,21 +30,40 @@ namespace Quarvane
 namespace GroupSupport
 {
 
+// Raises the QvLogicException of a programming error in a group (a missing or mistyped key, a
+// name registered twice), naming the group and the key.
+[[noreturn]] inline void raiseGroupError(const std::string& group, const std::string& key, const std::string& what,
+                                         const char* function)
+{
+    throw QvLogicException(group + "/" + key + ": " + what, "PresentationConfiguration", function, __FILE__,
+                           __LINE__);
+}
+
 // Creates the group with all defaults and registers it with the configuration manager under its
 // object name on the first call; every later call returns the same instance. `mutex` guards
 // only this check-create-register step; the manager owns the group from then on.
+//
+// When getInstance() answers another manager than the one the instance was registered with (a
+// test's scoped manager began or ended), the group registers again: it takes the instance that
+// manager already holds under its name, or registers a new one.
 template <class Group>
 Group* registerOnce(Group*& instance, boost::mutex& mutex)
 {
+    static std::uint64_t registeredIn = 0;  // one per group class
     boost::lock_guard<boost::mutex> lock(mutex);
-    if (instance == nullptr)
-    {
-        auto group = std::make_shared<Group>();
-        ConfigurationManager& manager = ConfigurationManager::getInstance();
-        if (!manager.addConfigurationObject(group, group->getName()))
-            throw std::logic_error("another configuration object is registered as " + group->getName());
+    const std::uint64_t generation = ConfigurationManager::getInstanceGeneration();
+    if (instance != nullptr && registeredIn == generation)
+        return instance;
+    auto group = std::make_shared<Group>();
+    ConfigurationManager& manager = ConfigurationManager::getInstance();
+    if (auto* known = dynamic_cast<Group*>(manager.getConfigurationObject(group->getName())))
+        instance = known;
+    else if (manager.addConfigurationObject(group, group->getName()))
         instance = group.get();
-    }
+    else
+        raiseGroupError(group->getName(), "", "another configuration object is registered under this name",
+                        "registerOnce");
+    registeredIn = generation;
     return instance;
 }
 
@@ -47,8 +72,14 @@ ConfigurationValue<T>& valueOf(ConfigurationObject& group, const std::string& ke
 {
     ConfigurationValueBase* value = group.getConfigurationValue(key);
     if (value == nullptr)
-        throw std::logic_error(group.getName() + " has no value " + key);
-    return dynamic_cast<ConfigurationValue<T>&>(*value);
+        raiseGroupError(group.getName(), key, "no such value", "valueOf");
+    auto* typed = dynamic_cast<ConfigurationValue<T>*>(value);
+    if (typed == nullptr)
+        raiseGroupError(group.getName(), key,
+                        std::string("is a ") + value->getTypeName() + " value, not a " +
+                            ConfigValueText::typeName<T>() + " value",
+                        "valueOf");
+    return *typed;
 }
 
 template <class T>
@@ -72,15 +103,15 @@ struct Unclamped
     }
 };
 
-// Stores `requested`, passed through `clamp`, unless it equals the current value. The comparison
-// is made before clamping, so a request that clamps to the current value is still stored.
-// Returns whether anything was stored.
+// Stores `requested`, passed through `clamp` and brought inside the value's declared range,
+// unless it equals the current value. The comparison is made before clamping, so a request that
+// clamps to the current value is still stored. Returns whether anything was stored.
 template <class T, class Clamp = Unclamped>
 bool storeIfChanged(ConfigurationValue<T>& value, const T& requested, Clamp clamp = {})
 {
     if (value.getValue() == requested)
         return false;
-    value.setValue(clamp(requested));
+    value.setValue(value.clampedToRule(clamp(requested)));
     return true;
 }
 
@@ -90,7 +121,7 @@ bool storeIfChanged(ConfigurationObject& group, const std::string& key, const T&
     return storeIfChanged(valueOf<T>(group, key), requested, clamp);
 }
 
-// The common setter: compare, store (clamped), emit the stored value.
+// The common setter: compare, store (clamped by the declared range), emit the stored value.
 template <class T, class Clamp = Unclamped>
 void setAndNotify(ConfigurationObject& group, const std::string& key, const T& requested,
                   Signals::Signal<void(T)>& signal, Clamp clamp = {})
@@ -179,14 +210,35 @@ void storeAndEmitOnRequest(ConfigurationObject& group, const std::string& key, c
         signal(stored.getValue());
 }
 
-// One change notification of a group: the value it reports and how to emit it with the current
-// value. A group lists its notifications in the order it emits them.
+// One change notification of a group: the values it reports (one, or several that share a
+// signal) and how to emit it with the current values. A group lists its notifications in the
+// order it emits them.
 template <class Group>
 struct Notification
 {
-    const std::string* key;
-    void (*notify)(Group& group);
+    Notification(const std::string* key, std::function<void(Group&)> emitter) : keys{key}, notify(std::move(emitter)) {}
+    Notification(std::initializer_list<const std::string*> reported, std::function<void(Group&)> emitter)
+        : keys(reported), notify(std::move(emitter))
+    {
+    }
+
+    std::vector<const std::string*> keys;
+    std::function<void(Group&)> notify;
 };
+
+// The notification of a value whose signal carries it.
+template <class Group, class T>
+Notification<Group> emitting(const std::string& key, Signals::Signal<void(T)> Group::*signal)
+{
+    return {&key, [&key, signal](Group& group) { (group.*signal)(get<T>(group, key)); }};
+}
+
+// The notification of values whose signal carries nothing (observers read the values back).
+template <class Group>
+Notification<Group> signalling(std::initializer_list<const std::string*> keys, Signals::Signal<void()> Group::*signal)
+{
+    return {keys, [signal](Group& group) { (group.*signal)(); }};
+}
 
 template <class Group, std::size_t N>
 void emitAll(Group& group, const Notification<Group> (&notifications)[N])
@@ -195,15 +247,16 @@ void emitAll(Group& group, const Notification<Group> (&notifications)[N])
         notification.notify(group);
 }
 
-// copyFrom of the groups that notify per value: notes which values differ, copies everything with
-// the framework's assignment, then emits, in list order, the notifications of the values that
-// differed, with the copied values.
+// copyFrom of the groups: notes which notifications cover a value that differs, copies everything
+// with the framework's assignment, then emits those notifications in list order, once each, with
+// the copied values. Values no notification lists are copied silently.
 template <class Group, std::size_t N>
 void copyAndNotifyChanges(Group& group, const Group& other, const Notification<Group> (&notifications)[N])
 {
     std::bitset<N> changed;
     for (std::size_t i = 0; i < N; ++i)
-        changed[i] = differs(group, other, *notifications[i].key);
+        for (const std::string* key : notifications[i].keys)
+            changed[i] = changed[i] || differs(group, other, *key);
     group.ConfigurationObject::operator=(other);
     for (std::size_t i = 0; i < N; ++i)
         if (changed[i])
@@ -217,35 +270,6 @@ void takeOverAndNotifyChanges(Group& group, const ConfigurationObject& reloaded,
                               const Notification<Group> (&notifications)[N])
 {
     copyAndNotifyChanges(group, dynamic_cast<const Group&>(reloaded), notifications);
-}
-
-// A clamp for setters and load repairs: keeps a number inside [low, high].
-struct ClampTo
-{
-    int low;
-    int high;
-    int operator()(int value) const { return std::clamp(value, low, high); }
-};
-
-// A load repair: a number outside [low, high] selects nothing the group knows and becomes
-// `replacement`.
-struct ReplaceOutside
-{
-    int low;
-    int high;
-    int replacement;
-    int operator()(int value) const { return value < low || value > high ? replacement : value; }
-};
-
-// Repairs a loaded value (stores repair(value), without notifying) unless the value is locked:
-// what an administrator fixed in a system file stays as the file says. Groups call it from their
-// loadContent after the framework has loaded the stored values.
-template <class T, class Repair>
-void repairLoadedValue(ConfigurationObject& group, const std::string& key, Repair repair)
-{
-    ConfigurationValue<T>& value = valueOf<T>(group, key);
-    if (value.isEditable())
-        value.setValue(repair(value.getValue()));
 }
 
 }  // namespace GroupSupport

@@ -2,9 +2,13 @@
 
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroupSupport.h"
 
+#include <iterator>
+
 namespace Quarvane
 {
 using namespace GroupSupport;
+using namespace GuiVisibilities;
+using namespace Persistences;
 
 const std::string DrawingEngineConfiguration::s_driverType = "DriverType";
 const std::string DrawingEngineConfiguration::s_useHardwareAcceleratedOffscreenRendering =
@@ -35,6 +39,8 @@ const std::string* const s_valuesByType[] = {
     &Group::s_antiAliasingMode,                          // AntiAliasingType
     &Group::s_viewLabelFontSize,                         // ViewLabelFontSizeType
 };
+static_assert(std::size(s_valuesByType) == DrawingEngineConfiguration::ViewLabelFontSizeType + 1,
+              "one entry per type number");
 
 const Notification<Group> s_notifications[] = {
     {&Group::s_driverType, [](Group& g) { g.m_driverTypeChangedSignal(g.getDriverType()); }},
@@ -42,8 +48,6 @@ const Notification<Group> s_notifications[] = {
     {&Group::s_viewLabelFontSize, [](Group& g) { g.m_viewLabelFontSizeChangedSignal(g.getViewLabelFontSize()); }},
 };
 
-// The description promises 9..18, but labels below 10 are not readable in the views.
-const ClampTo s_fontSizeRange{10, 18};
 }  // namespace
 
 DrawingEngineConfiguration& DrawingEngineConfiguration::getRegisteredInstance()
@@ -69,24 +73,38 @@ std::string DrawingEngineConfiguration::getHoopsDriverTypeNotation(DriverType ty
 DrawingEngineConfiguration::DrawingEngineConfiguration() : ConfigurationObject("DrawingEngineConfiguration", "", 0, 63)
 {
     addConfigurationValue(new ConfigurationValue<int>(
-        s_driverType, "The driver type: DirectX11=0, OpenGL2=1, GDI=2, Automatic=3", DirectX11, 0, 0, 47));
+        s_driverType, "The driver type: DirectX11=0, OpenGL2=1, GDI=2, Automatic=3", DirectX11, Shown, UserSetting,
+        Products::All & ~Products::Tube,
+        ValueRule::oneOf({{DirectX11, "DirectX11"}, {OpenGL2, "OpenGL2"}, {GDI, "GDI"}, {AutomaticDriver, "Automatic"}},
+                         OpenGL2)));
     addConfigurationValue(new ConfigurationValue<bool>(s_useHardwareAcceleratedOffscreenRendering,
-                                                       "true: use hardware accelerated offscreen rendering", true, 0,
-                                                       0, 63));
+                                                       "true: use hardware accelerated offscreen rendering", true,
+                                                       Shown, UserSetting, Products::All));
     addConfigurationValue(new ConfigurationValue<int>(s_noOfBytesUsedForDssCache, "No of bytes used in the DSS cache",
-                                                      50000000, 0, 0, 63));
+                                                      50000000, Shown, UserSetting, Products::All));
     addConfigurationValue(new ConfigurationValue<int>(
-        s_antiAliasingMode,
-        "The anti-aliasing mode: No anti-aliasing = 1, 2x anti-aliasing = 2, 4x anti-aliasing = 3", NoAntiAliasing, 0,
-        0, 47));
-    addConfigurationValue(new ConfigurationValue<int>(s_viewLabelFontSize, "Label font size: 9..18",
-                                                      s_defaultViewLabelFontSize, 0, 0, 47));
+        s_antiAliasingMode, "The anti-aliasing mode: No anti-aliasing = 1, 2x anti-aliasing = 2, 4x anti-aliasing = 3",
+        NoAntiAliasing, Shown, UserSetting, Products::All & ~Products::Tube,
+        ValueRule::oneOf({{NoAntiAliasing, "No anti-aliasing"},
+                          {AntiAliasing2x, "2x anti-aliasing"},
+                          {AntiAliasing4x, "4x anti-aliasing"}},
+                         NoAntiAliasing)));
+    addConfigurationValue(new ConfigurationValue<int>(
+        s_viewLabelFontSize, "Label font size: 9..18", s_defaultViewLabelFontSize, Shown, UserSetting,
+        Products::All & ~Products::Tube,
+        // The description promises 9..18, but labels below 10 are not readable in the views.
+        ValueRule::range(10, 18, ValueRule::OnLoad::Clamp)));
     // What the engine found at run time: never read from or written to a file.
-    addConfigurationValue(new ConfigurationValue<int>(s_usedDriverType, "", DirectX11, 0, 1, 63));
-    addConfigurationValue(new ConfigurationValue<int>(s_graphicsCardVendor, "", UnknownGraphicsCardVendor, 0, 1, 63));
-    addConfigurationValue(new ConfigurationValue<bool>(s_isRemoteDesktop, "", false, 0, 1, 63));
-    addConfigurationValue(new ConfigurationValue<int>(s_usedAntiAliasingMode, "", NoAntiAliasing, 0, 1, 63));
-    addConfigurationValue(new ConfigurationValue<unsigned int>(s_hoopsVersion, "", 0u, 0, 1, 63));
+    addConfigurationValue(
+        new ConfigurationValue<int>(s_usedDriverType, "", DirectX11, Shown, RuntimeValue, Products::All));
+    addConfigurationValue(new ConfigurationValue<int>(s_graphicsCardVendor, "", UnknownGraphicsCardVendor, Shown,
+                                                      RuntimeValue, Products::All));
+    addConfigurationValue(
+        new ConfigurationValue<bool>(s_isRemoteDesktop, "", false, Shown, RuntimeValue, Products::All));
+    addConfigurationValue(
+        new ConfigurationValue<int>(s_usedAntiAliasingMode, "", NoAntiAliasing, Shown, RuntimeValue, Products::All));
+    addConfigurationValue(
+        new ConfigurationValue<unsigned int>(s_hoopsVersion, "", 0u, Shown, RuntimeValue, Products::All));
 }
 
 DrawingEngineConfiguration::~DrawingEngineConfiguration() = default;
@@ -175,7 +193,7 @@ void DrawingEngineConfiguration::setAntiAliasingMode(AntiAliasingMode mode)
 }
 void DrawingEngineConfiguration::setViewLabelFontSize(int size)
 {
-    setAndNotify(*this, s_viewLabelFontSize, size, m_viewLabelFontSizeChangedSignal, s_fontSizeRange);
+    setAndNotify(*this, s_viewLabelFontSize, size, m_viewLabelFontSizeChangedSignal);
 }
 
 void DrawingEngineConfiguration::setUseHardwareAcceleratedOffscreenRendering(bool use)
@@ -229,16 +247,6 @@ void DrawingEngineConfiguration::emitSignalsAfterConfigLoading() { emitAll(*this
 void DrawingEngineConfiguration::takeOverReloadedContent(const ConfigurationObject& reloaded, const std::vector<std::string>&)
 {
     takeOverAndNotifyChanges(*this, reloaded, s_notifications);
-}
-
-void DrawingEngineConfiguration::loadContent(ConfigReader& reader)
-{
-    if (!isEditable())
-        return;
-    ConfigurationObject::loadContent(reader);
-    repairLoadedValue<int>(*this, s_driverType, ReplaceOutside{DirectX11, AutomaticDriver, OpenGL2});
-    repairLoadedValue<int>(*this, s_antiAliasingMode, ReplaceOutside{NoAntiAliasing, AntiAliasing4x, NoAntiAliasing});
-    repairLoadedValue<int>(*this, s_viewLabelFontSize, s_fontSizeRange);
 }
 
 }  // namespace Quarvane

@@ -118,8 +118,6 @@ public:
     void emitSignalsAfterConfigLoading() override;
     void takeOverReloadedContent(const ConfigurationObject& reloaded,
                                  const std::vector<std::string>& changedKeys) override;
-    // Repairs an unknown driver type or anti-aliasing mode and an out-of-range font size.
-    void loadContent(ConfigReader& reader) override;
 
     Signals::Signal<void(int)> m_driverTypeChangedSignal;
     Signals::Signal<void(int)> m_antiAliasingModeChangedSignal;

@@ -2,9 +2,13 @@
 
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroupSupport.h"
 
+#include <iterator>
+
 namespace Quarvane
 {
 using namespace GroupSupport;
+using namespace GuiVisibilities;
+using namespace Persistences;
 
 const std::string ExportImageConfiguration::s_imageSizeFactorTag = "ExportImageSizeFactor";
 const std::string ExportImageConfiguration::s_animationCustomResolutionTag = "ExportAnimationCustomResolution";
@@ -26,6 +30,7 @@ const std::string* const s_valuesByType[] = {
     &Group::s_animationWidthTag,             // AnimationWidthType
     &Group::s_animationFPTag,                // AnimationFPType
 };
+static_assert(std::size(s_valuesByType) == ExportImageConfiguration::AnimationFPType + 1, "one entry per type number");
 
 const Notification<Group> s_notifications[] = {
     {&Group::s_imageSizeFactorTag, [](Group& g) { g.m_imageSizeFactorChangedSignal(g.getImageSizeFactor()); }},
@@ -44,15 +49,17 @@ ExportImageConfiguration* ExportImageConfiguration::getRegisteredInstance()
 
 ExportImageConfiguration::ExportImageConfiguration() : ConfigurationObject("ExportImageConfiguration", "", 0, 63)
 {
-    addConfigurationValue(new ConfigurationValue<int>(s_imageSizeFactorTag, "Size in % of view size.", 100, 1, 0, 63));
-    addConfigurationValue(new ConfigurationValue<bool>(
-        s_animationCustomResolutionTag, "Custom resolution flag of the export animation.", false, 0, 0, 63));
-    addConfigurationValue(
-        new ConfigurationValue<int>(s_animationHeightTag, "Height of the export animation.", 1080, 0, 0, 63));
-    addConfigurationValue(
-        new ConfigurationValue<int>(s_animationWidthTag, "Width of the export animation.", 1920, 0, 0, 63));
-    addConfigurationValue(
-        new ConfigurationValue<double>(s_animationFPTag, "Time per increment of the export animation.", 1.0, 0, 0, 63));
+    addConfigurationValue(new ConfigurationValue<int>(s_imageSizeFactorTag, "Size in % of view size.", 100, Hidden,
+                                                      UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<bool>(s_animationCustomResolutionTag,
+                                                       "Custom resolution flag of the export animation.", false, Shown,
+                                                       UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<int>(s_animationHeightTag, "Height of the export animation.", 1080,
+                                                      Shown, UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<int>(s_animationWidthTag, "Width of the export animation.", 1920,
+                                                      Shown, UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<double>(
+        s_animationFPTag, "Time per increment of the export animation.", 1.0, Shown, UserSetting, Products::All));
 }
 
 ExportImageConfiguration::~ExportImageConfiguration() = default;

@@ -16,8 +16,6 @@ boost::mutex ExportOffsetSurfaceConfiguration::s_registrationMutex;
 
 namespace
 {
-const std::string s_skinClassName = "SkinConfiguration";
-
 struct SkinRow
 {
     ExportOffsetSurfaceConfiguration::SkinTypes type;
@@ -36,25 +34,6 @@ const SkinRow* findRow(ExportOffsetSurfaceConfiguration::SkinTypes type)
     const auto row = std::find_if(std::begin(s_skins), std::end(s_skins), [type](const SkinRow& r) { return r.type == type; });
     return row == std::end(s_skins) ? nullptr : row;
 }
-
-// Writes a chosen subset of a skin's values as the skin's nested object.
-class SkinValueSelection : public ConfigurationObject
-{
-public:
-    explicit SkinValueSelection(std::vector<const ConfigurationValueBase*> values)
-        : ConfigurationObject(s_skinClassName, "", 0, 63), m_values(std::move(values))
-    {
-    }
-    using ConfigurationObject::saveContent;
-    void saveContent(ConfigWriter& writer) const override
-    {
-        for (const ConfigurationValueBase* value : m_values)
-            value->saveContent(writer);
-    }
-
-private:
-    std::vector<const ConfigurationValueBase*> m_values;
-};
 }  // namespace
 
 ExportOffsetSurfaceConfiguration* ExportOffsetSurfaceConfiguration::getRegisteredInstance()
@@ -92,63 +71,6 @@ void ExportOffsetSurfaceConfiguration::setDefaultValues()
         else
             addConfigurationObject(new SkinConfiguration(std::move(defaults)));
     }
-}
-
-void ExportOffsetSurfaceConfiguration::loadContent(ConfigReader& reader)
-{
-    if (!isEditable())
-        return;
-    for (const SkinRow& row : s_skins)
-        reader.readClassContents(s_skinClassName, row.name, *getConfigurationObject(row.name));
-    ConfigurationObject::loadContent(reader);
-}
-
-void ExportOffsetSurfaceConfiguration::saveContent(ConfigWriter& writer) const
-{
-    for (const SkinRow& row : s_skins)
-        writer.putClassContents(s_skinClassName, row.name, *getConfigurationObject(row.name), "");
-    ConfigurationObject::saveContent(writer);
-}
-
-std::vector<std::pair<const SkinConfiguration*, std::vector<const ConfigurationValueBase*>>>
-ExportOffsetSurfaceConfiguration::changedSkinValues(ConfigReader& reference) const
-{
-    std::vector<std::pair<const SkinConfiguration*, std::vector<const ConfigurationValueBase*>>> changed;
-    if (getPersistence() != Persistences::UserSetting)
-        return changed;
-    const std::unique_ptr<ConfigurationObject> referenceGroup(createConfigurationObject());
-    reference.readConfigurationObject(getName(), *referenceGroup);
-    if (!referenceGroup->isEditable())
-        return changed;  // locked by an administrator: nothing of the user's would apply
-    for (const SkinRow& row : s_skins)
-    {
-        const SkinConfiguration* skin = findSkin(row.type);
-        const ConfigurationObject* referenceSkin = referenceGroup->getConfigurationObject(row.name);
-        if (!referenceSkin->isEditable())
-            continue;
-        std::vector<const ConfigurationValueBase*> values = skin->getDifferentConfigurationValues(*referenceSkin);
-        if (!values.empty())
-            changed.emplace_back(skin, std::move(values));
-    }
-    return changed;
-}
-
-void ExportOffsetSurfaceConfiguration::saveContent(ConfigWriter& writer, ConfigReader& reference,
-                                                   bool onlyChanged) const
-{
-    if (!onlyChanged)
-    {
-        saveContent(writer);
-        return;
-    }
-    for (auto& [skin, values] : changedSkinValues(reference))
-        writer.putClassContents(s_skinClassName, skin->getName(), SkinValueSelection(std::move(values)), "");
-    ConfigurationObject::saveContent(writer, reference, true);
-}
-
-bool ExportOffsetSurfaceConfiguration::canBeSavedToUserConfig(ConfigReader& reference) const
-{
-    return !changedSkinValues(reference).empty() || ConfigurationObject::canBeSavedToUserConfig(reference);
 }
 
 bool ExportOffsetSurfaceConfiguration::hasNonEditableEntries() const

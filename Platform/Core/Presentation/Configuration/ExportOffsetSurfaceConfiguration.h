@@ -39,13 +39,6 @@ public:
     // "SkinConfiguration".
     SkinConfiguration getSkinConfiguration(SkinTypes type) const;
 
-    // Each skin in type order, then the group's own content.
-    void loadContent(ConfigReader& reader) override;
-    void saveContent(ConfigWriter& writer) const override;
-    // For the user file: each skin with only the values that differ from what the system files
-    // give, leaving out skins they lock.
-    void saveContent(ConfigWriter& writer, ConfigReader& reference, bool onlyChanged) const override;
-    bool canBeSavedToUserConfig(ConfigReader& reference) const override;
     // Puts the three skins back to their defaults, names and kinds.
     void setDefaultValues() override;
     bool hasNonEditableEntries() const override;
@@ -53,9 +46,6 @@ public:
 
 private:
     const SkinConfiguration* findSkin(SkinTypes type) const;
-    // Skins paired with their values that a user file has to hold, in type order.
-    std::vector<std::pair<const SkinConfiguration*, std::vector<const ConfigurationValueBase*>>> changedSkinValues(
-        ConfigReader& reference) const;
 
     static ExportOffsetSurfaceConfiguration* s_registeredInstance;
     static boost::mutex s_registrationMutex;

@@ -2,9 +2,13 @@
 
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroupSupport.h"
 
+#include <iterator>
+
 namespace Quarvane
 {
 using namespace GroupSupport;
+using namespace GuiVisibilities;
+using namespace Persistences;
 
 const std::string InputModeConfiguration::s_inputMode = "InputMode";
 const std::string InputModeConfiguration::s_freeRotate = "FreeRotate";
@@ -23,11 +27,16 @@ namespace
 {
 using Group = InputModeConfiguration;
 
+// Setters clamp the speeds; a stored speed outside stays as stored.
+const ValueRule s_speedRule = ValueRule::range(-100, 100);
+
 const std::string* const s_valuesByType[] = {
     &Group::s_inputMode,           &Group::s_freeRotate,         &Group::s_selectCrossing,
     &Group::s_leftMouseButtonMode, &Group::s_snapDuringMeasurement, &Group::s_mouseRotationSpeed,
     &Group::s_mouseZoomSpeed,      &Group::s_mouseWheelZoomSpeed, &Group::s_mouseZoomInvert,
 };
+static_assert(std::size(s_valuesByType) == InputModeConfiguration::MouseZoomInvertType + 1,
+              "one entry per type number");
 
 const Notification<Group> s_notifications[] = {
     {&Group::s_inputMode, [](Group& g) { g.m_inputModeChangedSignal(g.getInputMode()); }},
@@ -44,7 +53,6 @@ const Notification<Group> s_notifications[] = {
     {&Group::s_mouseZoomInvert, [](Group& g) { g.m_mouseZoomInvertChangedSignal(g.getMouseZoomInvert() ? 1 : 0); }},
 };
 
-const ClampTo s_speedRange{-100, 100};
 }  // namespace
 
 InputModeConfiguration* InputModeConfiguration::getRegisteredInstance()
@@ -55,28 +63,37 @@ InputModeConfiguration* InputModeConfiguration::getRegisteredInstance()
 InputModeConfiguration::InputModeConfiguration() : ConfigurationObject("InputModeConfiguration", "", 0, 63)
 {
     addConfigurationValue(new ConfigurationValue<int>(
-        s_inputMode, "The mouse input mode: CatiaV5=1, NX=2, Quarvane=3", Quarvane, 0, 0, 63));
-    addConfigurationValue(new ConfigurationValue<bool>(s_freeRotate, "Free rotate: true/false", true, 0, 0, 63));
+        s_inputMode, "The mouse input mode: CatiaV5=1, NX=2, Quarvane=3", Quarvane, Shown, UserSetting, Products::All,
+        ValueRule::oneOf({{CatiaV5, "CatiaV5"}, {NX, "NX"}, {Quarvane, "Quarvane"}}, Quarvane)));
     addConfigurationValue(
-        new ConfigurationValue<bool>(s_selectCrossing, "Select crossing: true/false", false, 0, 0, 63));
+        new ConfigurationValue<bool>(s_freeRotate, "Free rotate: true/false", true, Shown, UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<bool>(s_selectCrossing, "Select crossing: true/false", false, Shown,
+                                                       UserSetting, Products::All));
     addConfigurationValue(new ConfigurationValue<int>(
         s_leftMouseButtonMode,
         "The left mouse button mode: Automatic=1, Manual (initially 'Pick Faces')=2, Manual (initially 'Label')=3",
-        Automatic, 0, 0, 63));
-    addConfigurationValue(new ConfigurationValue<bool>(
-        s_snapDuringMeasurement, "Initial setting of snap during measurement: true/false", true, 0, 0, 63));
+        Automatic, Shown, UserSetting, Products::All,
+        ValueRule::oneOf({{Automatic, "Automatic"},
+                          {ManualPickFaces, "Manual (initially 'Pick Faces')"},
+                          {ManualLabel, "Manual (initially 'Label')"}},
+                         Automatic)));
+    addConfigurationValue(new ConfigurationValue<bool>(s_snapDuringMeasurement,
+                                                       "Initial setting of snap during measurement: true/false", true,
+                                                       Shown, UserSetting, Products::All));
     addConfigurationValue(new ConfigurationValue<int>(
         s_mouseRotationSpeed,
-        "The mouse rotation speed, ranging from -100 (slowest) to 100 (fastest), with 0 as default", 0, 0, 0, 63));
+        "The mouse rotation speed, ranging from -100 (slowest) to 100 (fastest), with 0 as default", 0, Shown,
+        UserSetting, Products::All, s_speedRule));
     addConfigurationValue(new ConfigurationValue<int>(
         s_mouseZoomSpeed, "The mouse zoom speed, ranging from -100 (slowest) to 100 (fastest), with 0 as default", 0,
-        0, 0, 63));
+        Shown, UserSetting, Products::All, s_speedRule));
     addConfigurationValue(new ConfigurationValue<int>(
         s_mouseWheelZoomSpeed,
-        "The mouse wheel zoom speed, ranging from -100 (slowest) to 100 (fastest), with 0 as default", 0, 0, 0, 63));
+        "The mouse wheel zoom speed, ranging from -100 (slowest) to 100 (fastest), with 0 as default", 0, Shown,
+        UserSetting, Products::All, s_speedRule));
     addConfigurationValue(new ConfigurationValue<bool>(
-        s_mouseZoomInvert, "The mouse zoom invert flag, relative to the input mode, false is the default", false, 0, 0,
-        63));
+        s_mouseZoomInvert, "The mouse zoom invert flag, relative to the input mode, false is the default", false, Shown,
+        UserSetting, Products::All));
 }
 
 InputModeConfiguration::~InputModeConfiguration() = default;
@@ -171,15 +188,15 @@ void InputModeConfiguration::setSnapDuringMeasurement(bool snap)
 
 void InputModeConfiguration::setMouseRotationSpeed(int speed)
 {
-    setAndNotify(*this, s_mouseRotationSpeed, speed, m_mouseRotationSpeedChangedSignal, s_speedRange);
+    setAndNotify(*this, s_mouseRotationSpeed, speed, m_mouseRotationSpeedChangedSignal);
 }
 void InputModeConfiguration::setMouseZoomSpeed(int speed)
 {
-    setAndNotify(*this, s_mouseZoomSpeed, speed, m_mouseZoomSpeedChangedSignal, s_speedRange);
+    setAndNotify(*this, s_mouseZoomSpeed, speed, m_mouseZoomSpeedChangedSignal);
 }
 void InputModeConfiguration::setMouseWheelZoomSpeed(int speed)
 {
-    setAndNotify(*this, s_mouseWheelZoomSpeed, speed, m_mouseWheelZoomSpeedChangedSignal, s_speedRange);
+    setAndNotify(*this, s_mouseWheelZoomSpeed, speed, m_mouseWheelZoomSpeedChangedSignal);
 }
 
 bool InputModeConfiguration::getEditable(InputModeConfigTypes type) const
@@ -199,16 +216,6 @@ void InputModeConfiguration::emitSignalsAfterConfigLoading() { emitAll(*this, s_
 void InputModeConfiguration::takeOverReloadedContent(const ConfigurationObject& reloaded, const std::vector<std::string>&)
 {
     takeOverAndNotifyChanges(*this, reloaded, s_notifications);
-}
-
-void InputModeConfiguration::loadContent(ConfigReader& reader)
-{
-    if (!isEditable())
-        return;
-    ConfigurationObject::loadContent(reader);
-    // Speeds are clamped only when set through the setters; a stored speed stays as stored.
-    repairLoadedValue<int>(*this, s_inputMode, ReplaceOutside{CatiaV5, Quarvane, Quarvane});
-    repairLoadedValue<int>(*this, s_leftMouseButtonMode, ReplaceOutside{Automatic, ManualLabel, Automatic});
 }
 
 }  // namespace Quarvane

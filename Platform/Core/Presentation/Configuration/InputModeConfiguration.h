@@ -108,8 +108,6 @@ public:
     void emitSignalsAfterConfigLoading() override;
     void takeOverReloadedContent(const ConfigurationObject& reloaded,
                                  const std::vector<std::string>& changedKeys) override;
-    // Repairs an unknown input mode or left-button mode; speeds are kept as stored.
-    void loadContent(ConfigReader& reader) override;
 
     Signals::Signal<void(int)> m_inputModeChangedSignal;
     Signals::Signal<void(bool)> m_freeRotateChangedSignal;

@@ -4,6 +4,7 @@
 #include "Platform/Core/Presentation/Configuration/FindApplicationHelper.h"
 #include "Platform/Core/Service/BuildInformation/BuildInformation.h"
 
+#include <iterator>
 #include <algorithm>
 #include <functional>
 #include <vector>
@@ -11,6 +12,8 @@
 namespace Quarvane
 {
 using namespace GroupSupport;
+using namespace GuiVisibilities;
+using namespace Persistences;
 
 const std::string MiscellaneousConfiguration::s_sheetShowRollAngleTag = "SheetShowRollAngle";
 const std::string MiscellaneousConfiguration::s_smoothingEnabledTag = "SmoothingEnabled";
@@ -116,10 +119,13 @@ const std::string* const s_valuesByType[] = {
     nullptr,
     &MiscellaneousConfiguration::s_showExportForPAMenuEntry,
 };
+static_assert(std::size(s_valuesByType) == MiscellaneousConfiguration::ShowExportForPAMenuEntryType + 1,
+              "one entry per type number");
 
-int clampPercent(int percent) { return std::clamp(percent, 0, 100); }
-int clampAzimuth(int degrees) { return std::clamp(degrees, -180, 180); }
-int clampIncidence(int degrees) { return std::clamp(degrees, -90, 90); }
+// The setters clamp the lighting values; a stored value outside stays as stored.
+const ValueRule s_percentRule = ValueRule::range(0, 100);
+const ValueRule s_azimuthRule = ValueRule::range(-180, 180);
+const ValueRule s_incidenceRule = ValueRule::range(-90, 90);
 
 // The Designer starts on its own pages rather than on the evaluation issue overview.
 bool issueOverviewAsDefault() { return BuildInformation::getProductType() != Products::Designer; }
@@ -130,13 +136,6 @@ std::string defaultApplicationPath(FindApplicationHelper::QuarvaneApplications a
     return FindApplicationHelper::findApplicationByTypeAndVersion(application, release).toStdString();
 }
 
-// One entry of copyFrom's notifications: the values it covers and the emission it makes when any
-// of them changed.
-struct ChangeNotification
-{
-    std::vector<const std::string*> keys;
-    std::function<void()> emit;
-};
 }  // namespace
 
 MiscellaneousConfiguration* MiscellaneousConfiguration::getRegisteredInstance()
@@ -146,136 +145,166 @@ MiscellaneousConfiguration* MiscellaneousConfiguration::getRegisteredInstance()
 
 MiscellaneousConfiguration::MiscellaneousConfiguration() : ConfigurationObject("MiscellaneousConfiguration", "", 0, 63)
 {
-    addConfigurationValue(
-        new ConfigurationValue<bool>(s_sheetShowRollAngleTag, "Sheet Show Roll Angle: true/false", true, 0, 0, 47));
+    addConfigurationValue(new ConfigurationValue<bool>(s_sheetShowRollAngleTag, "Sheet Show Roll Angle: true/false",
+                                                       true, Shown, UserSetting, Products::All & ~Products::Tube));
     addConfigurationValue(new ConfigurationValue<bool>(
         s_smoothingEnabledTag,
-        "Whether the smoothing algorithm should be run when showing results on a sheet/geometry: true/false", true, 0,
-        0, 47));
+        "Whether the smoothing algorithm should be run when showing results on a sheet/geometry: true/false", true,
+        Shown, UserSetting, Products::All & ~Products::Tube));
     addConfigurationValue(new ConfigurationValue<bool>(
-        s_useSolidRepresentationTag, "Use solid representation for sheets and imported geometries: true/false", true, 0,
-        0, 47));
+        s_useSolidRepresentationTag, "Use solid representation for sheets and imported geometries: true/false", true,
+        Shown, UserSetting, Products::All & ~Products::Tube));
+    addConfigurationValue(new ConfigurationValue<bool>(s_useSolidToolRepresentationTag,
+                                                       "Use solid representation for tools: true/false", true, Shown,
+                                                       UserSetting, Products::Planner));
+    addConfigurationValue(new ConfigurationValue<bool>(s_useThickSheetInSectionModeTag,
+                                                       "Use a thick sheet in section mode: true/false", true, Shown,
+                                                       UserSetting, Products::All & ~Products::Tube));
     addConfigurationValue(new ConfigurationValue<bool>(
-        s_useSolidToolRepresentationTag, "Use solid representation for tools: true/false", true, 0, 0, 2));
-    addConfigurationValue(new ConfigurationValue<bool>(
-        s_useThickSheetInSectionModeTag, "Use a thick sheet in section mode: true/false", true, 0, 0, 47));
-    addConfigurationValue(new ConfigurationValue<bool>(
-        s_initiallyShowAxesTag, "Flag indicating if plot labels should be enlarged to show the plot axes.", true, 0, 0,
-        47));
+        s_initiallyShowAxesTag, "Flag indicating if plot labels should be enlarged to show the plot axes.", true, Shown,
+        UserSetting, Products::All & ~Products::Tube));
     addConfigurationValue(new ConfigurationValue<bool>(s_usePilotDiameterAndAxisAdjustmentIfSnappedTag,
                                                        "Automatic pilot diameter and axis adjustment during initial "
                                                        "input if the pilot center snaps to a hole: true/false",
-                                                       true, 0, 0, 35));
+                                                       true, Shown, UserSetting,
+                                                       Products::Designer | Products::Planner | Products::Progressive));
     addConfigurationValue(new ConfigurationValue<int>(s_minAnimationTimeStepDurationTag,
                                                       "The minimum duration for a time step change during animation.",
-                                                      200, 0, 0, 63));
+                                                      200, Shown, UserSetting, Products::All));
     addConfigurationValue(new ConfigurationValue<bool>(
         s_solverOptionsVisibleTag, "Flag indicating if the solver options are shown on the Simulation Start Page.",
-        false, 0, 0, 63));
+        false, Shown, UserSetting, Products::All));
     addConfigurationValue(new ConfigurationValue<int>(
-        s_referenceOptionTag, "Set addendum profile reference to ShiftRotate(0) or Project(1).", 0, 0, 0, 1));
+        s_referenceOptionTag, "Set addendum profile reference to ShiftRotate(0) or Project(1).", 0, Shown, UserSetting,
+        Products::Designer, ValueRule::oneOf({{0, "ShiftRotate"}, {1, "Project"}})));
     addConfigurationValue(new ConfigurationValue<bool>(
         s_showSolidPartsDefaultTag, "Flag indicating whether the parts should be shown as solid by default: true/false",
-        true, 0, 0, 2));
+        true, Shown, UserSetting, Products::Planner));
     addConfigurationValue(new ConfigurationValue<bool>(
-        s_modifyPagesDualViewTag, "Whether the geometry on modify pages should be shown in dual view.", false, 0, 0,
-        39));
+        s_modifyPagesDualViewTag, "Whether the geometry on modify pages should be shown in dual view.", false, Shown,
+        UserSetting, Products::Designer | Products::Planner | Products::Forming | Products::Progressive));
     addConfigurationValue(new ConfigurationValue<bool>(
         s_insertControlPointsOptionForPunchOpeningLineTag,
         "Flag indicating if control points should be inserted in the punch opening curve for addendum profiles.", false,
-        1, 0, 63));
+        Hidden, UserSetting, Products::All));
     addConfigurationValue(new ConfigurationValue<bool>(
         s_insertControlPointsOptionForBarHeightLineTag,
-        "Flag indicating if control points should be inserted in the bar height curve for addendum profiles.", false, 1,
-        0, 63));
+        "Flag indicating if control points should be inserted in the bar height curve for addendum profiles.", false,
+        Hidden, UserSetting, Products::All));
     addConfigurationValue(new ConfigurationValue<bool>(
         s_insertControlPointsOptionForCounterBarHeightLineTag,
         "Flag indicating if control points should be inserted in the counter bar height curve for addendum profiles.",
-        false, 1, 0, 63));
+        false, Hidden, UserSetting, Products::All));
     addConfigurationValue(new ConfigurationValue<bool>(
         s_highlightHoveringTag, "Flag indicating if 3D elements are highlighted while hovering over the view switcher.",
-        false, 0, 0, 63));
+        false, Shown, UserSetting, Products::All));
     addConfigurationValue(new ConfigurationValue<bool>(
         s_spotlightSelected3DObjectsTag,
-        "Flag indicating if 3D objects are spotlighted when they're selected in a presenter.", true, 0, 0, 2));
+        "Flag indicating if 3D objects are spotlighted when they're selected in a presenter.", true, Shown, UserSetting,
+        Products::Planner));
     addConfigurationValue(new ConfigurationValue<bool>(
-        s_showFldPointHullsTag, "Flag indicating whether point hulls are visualized in the FLD", true, 0, 0, 37));
+        s_showFldPointHullsTag, "Flag indicating whether point hulls are visualized in the FLD", true, Shown,
+        UserSetting, Products::Designer | Products::Forming | Products::Progressive));
     addConfigurationValue(new ConfigurationValue<bool>(
         s_discretePercentagesEnabledTag,
-        "Whether the discrete area percentages for sheets should be displayed on the color bar: true/false", true, 0, 0,
-        47));
+        "Whether the discrete area percentages for sheets should be displayed on the color bar: true/false", true,
+        Shown, UserSetting, Products::All & ~Products::Tube));
     addConfigurationValue(new ConfigurationValue<bool>(
         s_issueOverviewAsDefaultTag,
         "Flag indicating whether the evaluation issue overview page should be shown as default: true/false",
-        issueOverviewAsDefault(), 0, 0, 47));
+        issueOverviewAsDefault(), Shown, UserSetting, Products::All & ~Products::Tube));
     addConfigurationValue(new ConfigurationValue<bool>(
         s_importInvisibleGeometryTag,
         "Flag indicating if invisible geometry from iges or native file should be imported. This option will also be "
         "used when dragging a file onto the application.",
-        false, 0, 0, 47));
+        false, Shown, UserSetting, Products::All & ~Products::Tube));
     addConfigurationValue(new ConfigurationValue<bool>(
         s_importFittingGeometryTag,
         "Flag indicating if gaps/overlaps in geometry from iges or native file should be repaired between faces. This "
         "option will also be used when dragging a file onto the application.",
-        true, 0, 0, 14));
+        true, Shown, UserSetting, Products::Planner | Products::Forming | Products::Trimming));
     addConfigurationValue(new ConfigurationValue<bool>(
         s_showImportPreviewDialogTag,
         "Flag indicating whether the import preview dialog should be shown for importing native cad application files",
-        true, 0, 0, 47));
+        true, Shown, UserSetting, Products::All & ~Products::Tube));
     addConfigurationValue(
         new ConfigurationValue<bool>(s_defaultForReduceSTLDuringImportTag,
                                      "Flag indicating if the stl reduction should be enabled by default. This option "
                                      "will also be used when dragging an stl file onto the application.",
-                                     true, 0, 0, 2));
-    addConfigurationValue(
-        new ConfigurationValue<bool>(s_fastApply, "Trigger Apply on double click when cursor is red", true, 0, 0, 47));
+                                     true, Shown, UserSetting, Products::Planner));
+    addConfigurationValue(new ConfigurationValue<bool>(s_fastApply, "Trigger Apply on double click when cursor is red",
+                                                       true, Shown, UserSetting, Products::All & ~Products::Tube));
     addConfigurationValue(new ConfigurationValue<bool>(
         s_showExportForPAMenuEntry,
         "Flag indicating whether the export for smart production assistant menu entry should be visible by default.",
-        false, 0, 0, 1));
-    addConfigurationValue(new ConfigurationValue<std::string>(s_pressanNewWindow, "Set path to Pressan New Window",
-                                                              defaultApplicationPath(FindApplicationHelper::Pressan), 0,
-                                                              0, 33));
-    addConfigurationValue(new ConfigurationValue<std::string>(s_stagixNewWindow, "Set path to Stagix New Window",
-                                                              defaultApplicationPath(FindApplicationHelper::Stagix), 0,
-                                                              0, 33));
+        false, Shown, UserSetting, Products::Designer));
+    addConfigurationValue(new ConfigurationValue<std::string>(
+        s_pressanNewWindow, "Set path to Pressan New Window", defaultApplicationPath(FindApplicationHelper::Pressan),
+        Shown, UserSetting, Products::Designer | Products::Progressive));
+    addConfigurationValue(new ConfigurationValue<std::string>(
+        s_stagixNewWindow, "Set path to Stagix New Window", defaultApplicationPath(FindApplicationHelper::Stagix),
+        Shown, UserSetting, Products::Designer | Products::Progressive));
     addConfigurationValue(
         new ConfigurationValue<bool>(s_alternativeSnapshotPreviewGrabbingTag,
                                      "Use an alternative method to capture Preview-Snapshots, if certain "
                                      "Hardware-Driver-Setups cause empty Previews: true/false",
-                                     false, 0, 3, 63));
+                                     false, Shown, AdminSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<bool>(s_readOnlyModeTag, "User Interface Read Only Mode: true/false",
+                                                       false, Shown, AdminSetting, Products::All));
     addConfigurationValue(
-        new ConfigurationValue<bool>(s_readOnlyModeTag, "User Interface Read Only Mode: true/false", false, 0, 3, 63));
-    addConfigurationValue(new ConfigurationValue<bool>(s_varDrawbeadsShowSegmentsTag, "", true, 1, 1, 63));
-    addConfigurationValue(new ConfigurationValue<double>(s_varDrawbeadsScaleFactorTag, "", 4.0, 0, 1, 33));
-    addConfigurationValue(new ConfigurationValue<double>(s_coordinateSystemScaleFactorTag, "", 1.0, 0, 1, 63));
-    addConfigurationValue(new ConfigurationValue<bool>(s_showPointNormalsTag, "", false, 1, 1, 63));
-    addConfigurationValue(new ConfigurationValue<bool>(s_showLineNormalsTag, "", false, 1, 1, 63));
-    addConfigurationValue(new ConfigurationValue<bool>(s_showMeshNormalsTag, "", false, 1, 1, 63));
-    addConfigurationValue(new ConfigurationValue<double>(s_normalScaleFactorTag, "", 1.0, 1, 1, 63));
-    addConfigurationValue(new ConfigurationValue<bool>(s_showLineControlPolylinesTag, "", false, 1, 1, 63));
-    addConfigurationValue(new ConfigurationValue<bool>(s_showMeshControlPolylinesTag, "", false, 1, 1, 63));
-    addConfigurationValue(new ConfigurationValue<bool>(s_showMeshDebugPointsTag, "", false, 1, 1, 63));
-    addConfigurationValue(new ConfigurationValue<bool>(s_markLineStartPointTag, "", false, 1, 1, 63));
-    addConfigurationValue(new ConfigurationValue<int>(s_ambientLightingIntensityTag, "", 30, 1, 1, 63));
-    addConfigurationValue(new ConfigurationValue<int>(s_specularHighlightingIntensityTag, "", 80, 1, 1, 63));
-    addConfigurationValue(new ConfigurationValue<bool>(s_firstLightSourceEnabledTag, "", true, 1, 1, 63));
-    addConfigurationValue(new ConfigurationValue<int>(s_firstLightSourceIntensityTag, "", 100, 1, 1, 63));
-    addConfigurationValue(new ConfigurationValue<int>(s_firstLightSourceAzimuthTag, "", -45, 1, 1, 63));
-    addConfigurationValue(new ConfigurationValue<int>(s_firstLightSourceIncidenceTag, "", 0, 1, 1, 63));
-    addConfigurationValue(new ConfigurationValue<bool>(s_secondLightSourceEnabledTag, "", true, 1, 1, 63));
-    addConfigurationValue(new ConfigurationValue<int>(s_secondLightSourceIntensityTag, "", 100, 1, 1, 63));
-    addConfigurationValue(new ConfigurationValue<int>(s_secondLightSourceAzimuthTag, "", 45, 1, 1, 63));
-    addConfigurationValue(new ConfigurationValue<int>(s_secondLightSourceIncidenceTag, "", 0, 1, 1, 63));
-    addConfigurationValue(new ConfigurationValue<bool>(s_forceUseFlatShadingTag, "", false, 1, 1, 63));
-    addConfigurationValue(new ConfigurationValue<bool>(s_forceUnsmoothedElementResultvarTag, "", false, 1, 1, 63));
-    addConfigurationValue(new ConfigurationValue<bool>(s_showSolverTimeStepDescriptionTag, "", false, 1, 1, 63));
+        new ConfigurationValue<bool>(s_varDrawbeadsShowSegmentsTag, "", true, Hidden, RuntimeValue, Products::All));
+    addConfigurationValue(new ConfigurationValue<double>(s_varDrawbeadsScaleFactorTag, "", 4.0, Shown, RuntimeValue,
+                                                         Products::Designer | Products::Progressive));
     addConfigurationValue(
-        new ConfigurationValue<bool>(s_enableControlMiscPageForRestartDesignsTag, "", false, 1, 1, 63));
+        new ConfigurationValue<double>(s_coordinateSystemScaleFactorTag, "", 1.0, Shown, RuntimeValue, Products::All));
     addConfigurationValue(
-        new ConfigurationValue<bool>(s_enableToolDeflectionFixturePlateGenerationTag, "", false, 1, 1, 63));
+        new ConfigurationValue<bool>(s_showPointNormalsTag, "", false, Hidden, RuntimeValue, Products::All));
     addConfigurationValue(
-        new ConfigurationValue<bool>(s_enableWritePressElasticityModelSupportDataToSolverTag, "", false, 1, 1, 63));
+        new ConfigurationValue<bool>(s_showLineNormalsTag, "", false, Hidden, RuntimeValue, Products::All));
+    addConfigurationValue(
+        new ConfigurationValue<bool>(s_showMeshNormalsTag, "", false, Hidden, RuntimeValue, Products::All));
+    addConfigurationValue(
+        new ConfigurationValue<double>(s_normalScaleFactorTag, "", 1.0, Hidden, RuntimeValue, Products::All));
+    addConfigurationValue(
+        new ConfigurationValue<bool>(s_showLineControlPolylinesTag, "", false, Hidden, RuntimeValue, Products::All));
+    addConfigurationValue(
+        new ConfigurationValue<bool>(s_showMeshControlPolylinesTag, "", false, Hidden, RuntimeValue, Products::All));
+    addConfigurationValue(
+        new ConfigurationValue<bool>(s_showMeshDebugPointsTag, "", false, Hidden, RuntimeValue, Products::All));
+    addConfigurationValue(
+        new ConfigurationValue<bool>(s_markLineStartPointTag, "", false, Hidden, RuntimeValue, Products::All));
+    addConfigurationValue(new ConfigurationValue<int>(s_ambientLightingIntensityTag, "", 30, Hidden, RuntimeValue,
+                                                      Products::All, s_percentRule));
+    addConfigurationValue(new ConfigurationValue<int>(s_specularHighlightingIntensityTag, "", 80, Hidden, RuntimeValue,
+                                                      Products::All, s_percentRule));
+    addConfigurationValue(
+        new ConfigurationValue<bool>(s_firstLightSourceEnabledTag, "", true, Hidden, RuntimeValue, Products::All));
+    addConfigurationValue(new ConfigurationValue<int>(s_firstLightSourceIntensityTag, "", 100, Hidden, RuntimeValue,
+                                                      Products::All, s_percentRule));
+    addConfigurationValue(new ConfigurationValue<int>(s_firstLightSourceAzimuthTag, "", -45, Hidden, RuntimeValue,
+                                                      Products::All, s_azimuthRule));
+    addConfigurationValue(new ConfigurationValue<int>(s_firstLightSourceIncidenceTag, "", 0, Hidden, RuntimeValue,
+                                                      Products::All, s_incidenceRule));
+    addConfigurationValue(
+        new ConfigurationValue<bool>(s_secondLightSourceEnabledTag, "", true, Hidden, RuntimeValue, Products::All));
+    addConfigurationValue(new ConfigurationValue<int>(s_secondLightSourceIntensityTag, "", 100, Hidden, RuntimeValue,
+                                                      Products::All, s_percentRule));
+    addConfigurationValue(new ConfigurationValue<int>(s_secondLightSourceAzimuthTag, "", 45, Hidden, RuntimeValue,
+                                                      Products::All, s_azimuthRule));
+    addConfigurationValue(new ConfigurationValue<int>(s_secondLightSourceIncidenceTag, "", 0, Hidden, RuntimeValue,
+                                                      Products::All, s_incidenceRule));
+    addConfigurationValue(
+        new ConfigurationValue<bool>(s_forceUseFlatShadingTag, "", false, Hidden, RuntimeValue, Products::All));
+    addConfigurationValue(new ConfigurationValue<bool>(s_forceUnsmoothedElementResultvarTag, "", false, Hidden,
+                                                       RuntimeValue, Products::All));
+    addConfigurationValue(new ConfigurationValue<bool>(s_showSolverTimeStepDescriptionTag, "", false, Hidden,
+                                                       RuntimeValue, Products::All));
+    addConfigurationValue(new ConfigurationValue<bool>(s_enableControlMiscPageForRestartDesignsTag, "", false, Hidden,
+                                                       RuntimeValue, Products::All));
+    addConfigurationValue(new ConfigurationValue<bool>(s_enableToolDeflectionFixturePlateGenerationTag, "", false,
+                                                       Hidden, RuntimeValue, Products::All));
+    addConfigurationValue(new ConfigurationValue<bool>(s_enableWritePressElasticityModelSupportDataToSolverTag, "",
+                                                       false, Hidden, RuntimeValue, Products::All));
 }
 
 MiscellaneousConfiguration::~MiscellaneousConfiguration() = default;
@@ -762,7 +791,7 @@ const ConfigurationValue<int>& MiscellaneousConfiguration::getAmbientLightingInt
 }
 void MiscellaneousConfiguration::setAmbientLightingIntensity(int value)
 {
-    setAndNotify(*this, s_ambientLightingIntensityTag, value, m_ambientLightingIntensityChangedSignal, clampPercent);
+    setAndNotify(*this, s_ambientLightingIntensityTag, value, m_ambientLightingIntensityChangedSignal);
 }
 
 int MiscellaneousConfiguration::getSpecularHighlightingIntensity() const
@@ -775,8 +804,7 @@ const ConfigurationValue<int>& MiscellaneousConfiguration::getSpecularHighlighti
 }
 void MiscellaneousConfiguration::setSpecularHighlightingIntensity(int value)
 {
-    setAndNotify(*this, s_specularHighlightingIntensityTag, value, m_specularHighlightingIntensityChangedSignal,
-                 clampPercent);
+    setAndNotify(*this, s_specularHighlightingIntensityTag, value, m_specularHighlightingIntensityChangedSignal);
 }
 
 bool MiscellaneousConfiguration::getEnableFirstLightSource() const
@@ -802,7 +830,7 @@ const ConfigurationValue<int>& MiscellaneousConfiguration::getFirstLightSourceIn
 }
 void MiscellaneousConfiguration::setFirstLightSourceIntensity(int value)
 {
-    setAndNotify(*this, s_firstLightSourceIntensityTag, value, m_firstLightSourceChangedSignal, clampPercent);
+    setAndNotify(*this, s_firstLightSourceIntensityTag, value, m_firstLightSourceChangedSignal);
 }
 
 int MiscellaneousConfiguration::getFirstLightSourceAzimuth() const
@@ -815,7 +843,7 @@ const ConfigurationValue<int>& MiscellaneousConfiguration::getFirstLightSourceAz
 }
 void MiscellaneousConfiguration::setFirstLightSourceAzimuth(int value)
 {
-    setAndNotify(*this, s_firstLightSourceAzimuthTag, value, m_firstLightSourceChangedSignal, clampAzimuth);
+    setAndNotify(*this, s_firstLightSourceAzimuthTag, value, m_firstLightSourceChangedSignal);
 }
 
 int MiscellaneousConfiguration::getFirstLightSourceIncidence() const
@@ -828,7 +856,7 @@ const ConfigurationValue<int>& MiscellaneousConfiguration::getFirstLightSourceIn
 }
 void MiscellaneousConfiguration::setFirstLightSourceIncidence(int value)
 {
-    setAndNotify(*this, s_firstLightSourceIncidenceTag, value, m_firstLightSourceChangedSignal, clampIncidence);
+    setAndNotify(*this, s_firstLightSourceIncidenceTag, value, m_firstLightSourceChangedSignal);
 }
 
 bool MiscellaneousConfiguration::getEnableSecondLightSource() const
@@ -854,7 +882,7 @@ const ConfigurationValue<int>& MiscellaneousConfiguration::getSecondLightSourceI
 }
 void MiscellaneousConfiguration::setSecondLightSourceIntensity(int value)
 {
-    setAndNotify(*this, s_secondLightSourceIntensityTag, value, m_secondLightSourceChangedSignal, clampPercent);
+    setAndNotify(*this, s_secondLightSourceIntensityTag, value, m_secondLightSourceChangedSignal);
 }
 
 int MiscellaneousConfiguration::getSecondLightSourceAzimuth() const
@@ -867,7 +895,7 @@ const ConfigurationValue<int>& MiscellaneousConfiguration::getSecondLightSourceA
 }
 void MiscellaneousConfiguration::setSecondLightSourceAzimuth(int value)
 {
-    setAndNotify(*this, s_secondLightSourceAzimuthTag, value, m_secondLightSourceChangedSignal, clampAzimuth);
+    setAndNotify(*this, s_secondLightSourceAzimuthTag, value, m_secondLightSourceChangedSignal);
 }
 
 int MiscellaneousConfiguration::getSecondLightSourceIncidence() const
@@ -880,7 +908,7 @@ const ConfigurationValue<int>& MiscellaneousConfiguration::getSecondLightSourceI
 }
 void MiscellaneousConfiguration::setSecondLightSourceIncidence(int value)
 {
-    setAndNotify(*this, s_secondLightSourceIncidenceTag, value, m_secondLightSourceChangedSignal, clampIncidence);
+    setAndNotify(*this, s_secondLightSourceIncidenceTag, value, m_secondLightSourceChangedSignal);
 }
 
 bool MiscellaneousConfiguration::getForceUseFlatMeshShading() const
@@ -1044,64 +1072,51 @@ void MiscellaneousConfiguration::setForceDesignerInReadOnlyMode(bool force) { m_
 
 void MiscellaneousConfiguration::copyFrom(const MiscellaneousConfiguration& other)
 {
-    const auto value = [this](const std::string& key, auto& signal) {
-        return ChangeNotification{{&key}, [this, &key, &signal] { emitCurrentValue(key, signal); }};
-    };
-    const auto values = [](std::vector<const std::string*> keys, Signals::Signal<void()>& signal) {
-        return ChangeNotification{std::move(keys), [&signal] { signal(); }};
-    };
+    using Group = MiscellaneousConfiguration;
     // In the order observers are told; values not listed are copied silently.
-    const ChangeNotification notifications[] = {
-        value(s_sheetShowRollAngleTag, m_sheetShowRollAngleChangedSignal),
-        value(s_smoothingEnabledTag, m_smoothingEnabledChangedSignal),
-        value(s_useSolidRepresentationTag, m_useSolidRepresentationChangedSignal),
-        value(s_useSolidToolRepresentationTag, m_useSolidToolRepresentationChangedSignal),
-        value(s_spotlightSelected3DObjectsTag, m_spotlightSelected3DObjectsChangedSignal),
-        value(s_useThickSheetInSectionModeTag, m_useThickSheetInSectionModeChangedSignal),
-        value(s_initiallyShowAxesTag, m_initiallyShowAxesChangedSignal),
-        value(s_usePilotDiameterAndAxisAdjustmentIfSnappedTag,
-              m_usePilotDiameterAndAxisAdjustmentIfSnappedChangedSignal),
-        value(s_showPointNormalsTag, m_showPointNormalsChangedSignal),
-        value(s_showLineNormalsTag, m_showLineNormalsChangedSignal),
-        value(s_showMeshNormalsTag, m_showMeshNormalsChangedSignal),
-        value(s_normalScaleFactorTag, m_normalScaleFactorChangedSignal),
-        value(s_showLineControlPolylinesTag, m_showLineControlPolylinesChangedSignal),
-        value(s_showMeshControlPolylinesTag, m_showMeshControlPolylinesChangedSignal),
-        value(s_showMeshDebugPointsTag, m_showMeshDebugPointsChangedSignal),
-        value(s_markLineStartPointTag, m_markLineStartPointChangedSignal),
-        value(s_varDrawbeadsShowSegmentsTag, m_varDrawbeadsShowSegmentsChangedSignal),
-        value(s_varDrawbeadsScaleFactorTag, m_varDrawbeadsScaleFactorChangedSignal),
-        values({&s_showFldPointHullsTag}, m_showFldPointHullsChangedSignal),
-        value(s_discretePercentagesEnabledTag, m_discretePercentagesEnabledChangedSignal),
-        value(s_defaultForReduceSTLDuringImportTag, m_defaultForReduceSTLDuringImportChangedSignal),
-        value(s_coordinateSystemScaleFactorTag, m_coordinateSystemScaleFactorChangedSignal),
-        value(s_referenceOptionTag, m_referenceOptionChangedSignal),
-        value(s_showSolidPartsDefaultTag, m_showSolidPartsDefaultOptionChangedSignal),
-        value(s_modifyPagesDualViewTag, m_modifyPagesDualViewChangedSignal),
-        value(s_ambientLightingIntensityTag, m_ambientLightingIntensityChangedSignal),
-        value(s_specularHighlightingIntensityTag, m_specularHighlightingIntensityChangedSignal),
-        values({&s_firstLightSourceEnabledTag, &s_firstLightSourceIntensityTag, &s_firstLightSourceAzimuthTag,
-                &s_firstLightSourceIncidenceTag},
-               m_firstLightSourceChangedSignal),
-        values({&s_secondLightSourceEnabledTag, &s_secondLightSourceIntensityTag, &s_secondLightSourceAzimuthTag,
-                &s_secondLightSourceIncidenceTag},
-               m_secondLightSourceChangedSignal),
-        values({&s_forceUseFlatShadingTag}, m_forceUseFlatShadingChangedSignal),
-        value(s_issueOverviewAsDefaultTag, m_issueOverviewAsDefaultChangedSignal),
-        value(s_fastApply, m_fastApplyChangedSignal),
-        value(s_pressanNewWindow, m_pressanAppPathChangedSignal),
-        value(s_stagixNewWindow, m_stagixAppPathChangedSignal),
-        value(s_showExportForPAMenuEntry, m_showExportForPAMenuEntryChangedSignal),
+    static const Notification<Group> notifications[] = {
+        emitting(Group::s_sheetShowRollAngleTag, &Group::m_sheetShowRollAngleChangedSignal),
+        emitting(Group::s_smoothingEnabledTag, &Group::m_smoothingEnabledChangedSignal),
+        emitting(Group::s_useSolidRepresentationTag, &Group::m_useSolidRepresentationChangedSignal),
+        emitting(Group::s_useSolidToolRepresentationTag, &Group::m_useSolidToolRepresentationChangedSignal),
+        emitting(Group::s_spotlightSelected3DObjectsTag, &Group::m_spotlightSelected3DObjectsChangedSignal),
+        emitting(Group::s_useThickSheetInSectionModeTag, &Group::m_useThickSheetInSectionModeChangedSignal),
+        emitting(Group::s_initiallyShowAxesTag, &Group::m_initiallyShowAxesChangedSignal),
+        emitting(Group::s_usePilotDiameterAndAxisAdjustmentIfSnappedTag,
+                 &Group::m_usePilotDiameterAndAxisAdjustmentIfSnappedChangedSignal),
+        emitting(Group::s_showPointNormalsTag, &Group::m_showPointNormalsChangedSignal),
+        emitting(Group::s_showLineNormalsTag, &Group::m_showLineNormalsChangedSignal),
+        emitting(Group::s_showMeshNormalsTag, &Group::m_showMeshNormalsChangedSignal),
+        emitting(Group::s_normalScaleFactorTag, &Group::m_normalScaleFactorChangedSignal),
+        emitting(Group::s_showLineControlPolylinesTag, &Group::m_showLineControlPolylinesChangedSignal),
+        emitting(Group::s_showMeshControlPolylinesTag, &Group::m_showMeshControlPolylinesChangedSignal),
+        emitting(Group::s_showMeshDebugPointsTag, &Group::m_showMeshDebugPointsChangedSignal),
+        emitting(Group::s_markLineStartPointTag, &Group::m_markLineStartPointChangedSignal),
+        emitting(Group::s_varDrawbeadsShowSegmentsTag, &Group::m_varDrawbeadsShowSegmentsChangedSignal),
+        emitting(Group::s_varDrawbeadsScaleFactorTag, &Group::m_varDrawbeadsScaleFactorChangedSignal),
+        signalling({&Group::s_showFldPointHullsTag}, &Group::m_showFldPointHullsChangedSignal),
+        emitting(Group::s_discretePercentagesEnabledTag, &Group::m_discretePercentagesEnabledChangedSignal),
+        emitting(Group::s_defaultForReduceSTLDuringImportTag, &Group::m_defaultForReduceSTLDuringImportChangedSignal),
+        emitting(Group::s_coordinateSystemScaleFactorTag, &Group::m_coordinateSystemScaleFactorChangedSignal),
+        emitting(Group::s_referenceOptionTag, &Group::m_referenceOptionChangedSignal),
+        emitting(Group::s_showSolidPartsDefaultTag, &Group::m_showSolidPartsDefaultOptionChangedSignal),
+        emitting(Group::s_modifyPagesDualViewTag, &Group::m_modifyPagesDualViewChangedSignal),
+        emitting(Group::s_ambientLightingIntensityTag, &Group::m_ambientLightingIntensityChangedSignal),
+        emitting(Group::s_specularHighlightingIntensityTag, &Group::m_specularHighlightingIntensityChangedSignal),
+        signalling({&Group::s_firstLightSourceEnabledTag, &Group::s_firstLightSourceIntensityTag,
+                    &Group::s_firstLightSourceAzimuthTag, &Group::s_firstLightSourceIncidenceTag},
+                   &Group::m_firstLightSourceChangedSignal),
+        signalling({&Group::s_secondLightSourceEnabledTag, &Group::s_secondLightSourceIntensityTag,
+                    &Group::s_secondLightSourceAzimuthTag, &Group::s_secondLightSourceIncidenceTag},
+                   &Group::m_secondLightSourceChangedSignal),
+        signalling({&Group::s_forceUseFlatShadingTag}, &Group::m_forceUseFlatShadingChangedSignal),
+        emitting(Group::s_issueOverviewAsDefaultTag, &Group::m_issueOverviewAsDefaultChangedSignal),
+        emitting(Group::s_fastApply, &Group::m_fastApplyChangedSignal),
+        emitting(Group::s_pressanNewWindow, &Group::m_pressanAppPathChangedSignal),
+        emitting(Group::s_stagixNewWindow, &Group::m_stagixAppPathChangedSignal),
+        emitting(Group::s_showExportForPAMenuEntry, &Group::m_showExportForPAMenuEntryChangedSignal),
     };
-
-    std::vector<bool> changed;
-    for (const ChangeNotification& notification : notifications)
-        changed.push_back(std::any_of(notification.keys.begin(), notification.keys.end(),
-                                      [&](const std::string* key) { return differs(*this, other, *key); }));
-    ConfigurationObject::operator=(other);
-    for (std::size_t i = 0; i < changed.size(); ++i)
-        if (changed[i])
-            notifications[i].emit();
+    copyAndNotifyChanges(*this, other, notifications);
 }
 
 void MiscellaneousConfiguration::loadContent(ConfigReader& reader)

@@ -9,7 +9,10 @@
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationItemBase.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationManager.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationObject.h"
+#include "Platform/Core/Service/ConfigurationFramework/ConfigurationSchema.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationValue.h"
+#include "Platform/Core/Service/ConfigurationFramework/LoadAccount.h"
+#include "Platform/Core/Service/ConfigurationFramework/ValueRule.h"
 #include "Platform/Core/Service/Signals/Signals.h"
 #include "Platform/Core/Service/Translation/Translator.h"
 #include "Platform/Core/Service/Registry/RegistryKey.h"
@@ -35,7 +38,6 @@
 #include "Platform/Core/Business/ResultVariables/ToolResVarCollection.h"
 
 #include "Platform/Core/Presentation/Configuration/AutoSaveConfiguration.h"
-#include "Platform/Core/Presentation/Configuration/ConfigurationGroupSupport.h"
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroups.h"
 #include "Platform/Core/Presentation/Configuration/FindApplicationHelper.h"
 #include "Platform/Core/Presentation/Configuration/MiscellaneousConfiguration.h"

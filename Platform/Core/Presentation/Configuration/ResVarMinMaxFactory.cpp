@@ -3,6 +3,7 @@
 #include "Platform/Core/Business/ResultVariables/MinMaxDeterminer.h"
 #include "Platform/Core/Business/ResultVariables/ResVarCollectionUtilities.h"
 #include "Platform/Core/Business/ResultVariables/ToolResVarCollection.h"
+#include "Platform/Core/Presentation/Configuration/HashCombine.h"
 
 #include <boost/functional/hash.hpp>
 
@@ -16,19 +17,6 @@ namespace
 {
 
 using ScaleType = ResVarPropertiesCommon::ScaleType;
-
-// Boost's current hash_combine, written out: the installed Boost may be an older release with a
-// different mixing step, and the cache keys must not change with the Boost version.
-void combineHash(std::size_t& seed, std::size_t value)
-{
-    std::uint64_t x = seed + 0x9e3779b9 + value;
-    x ^= x >> 32;
-    x *= 0xe9846af9b1a615dULL;
-    x ^= x >> 32;
-    x *= 0xe9846af9b1a615dULL;
-    x ^= x >> 28;
-    seed = static_cast<std::size_t>(x);
-}
 
 // How Boost hashes a pointer.
 std::size_t pointerHash(const void* pointer)
@@ -149,25 +137,25 @@ bool ResVarMinMaxFactory::getBodyMinMaxWithMethod(const BodyMethod& method, cons
 
 std::size_t ResVarMinMaxFactory::computeHash() const
 {
-    std::size_t seed = 0;
-    combineHash(seed, pointerHash(m_resVarCollection.get()));
+    std::uint64_t seed = 0;
+    hashCombine(seed, pointerHash(m_resVarCollection.get()));
     const MinMaxType type = getMinMaxType();
-    combineHash(seed, static_cast<std::size_t>(static_cast<int>(type)));
-    combineHash(seed, stringHash(m_skinKey.getBase()));
+    hashCombine(seed, static_cast<std::size_t>(static_cast<int>(type)));
+    hashCombine(seed, stringHash(m_skinKey.getBase()));
     if (type == MinMaxType::TimeStep || type == MinMaxType::Auto)
-        combineHash(seed, m_timeStepIdx);
+        hashCombine(seed, m_timeStepIdx);
     if (type == MinMaxType::Global)
-        combineHash(seed, ResVarCollectionUtilities::getResVarMaxTimeStepIdx(getResVarCollection(), m_skinKey.getBase()));
+        hashCombine(seed, ResVarCollectionUtilities::getResVarMaxTimeStepIdx(getResVarCollection(), m_skinKey.getBase()));
     if (type == MinMaxType::Object)
-        combineHash(seed, stringHash(m_path));
-    return seed;
+        hashCombine(seed, stringHash(m_path));
+    return static_cast<std::size_t>(seed);
 }
 
 std::size_t ResVarMinMaxFactory::computeBodyHash(const GUIdentifier& body) const
 {
-    std::size_t seed = computeHash();
-    combineHash(seed, hash_value(body));
-    return seed;
+    std::uint64_t seed = computeHash();
+    hashCombine(seed, hash_value(body));
+    return static_cast<std::size_t>(seed);
 }
 
 bool ResVarMinMaxFactory::getGlobalMinMax(double& min, double& max) const

@@ -184,10 +184,9 @@ std::string ResVarSettings::getDisplayName() const
 
 DiscreteSkinDefinition::Settings* ResVarSettings::getDiscreteSkinDefinitionSettings()
 {
-    // Through the active property rather than its type: a scale in the wrong slot (a continuous
-    // scale set to a discrete type) must not be read as the manual discrete one.
-    const ContResVarProperty* active = getActiveProperty();
-    if (!active || active != m_manualDiscreteProperty || !active->isActive())
+    // The active type decides; the ticks always come from the manual discrete scale, so a
+    // continuous scale set to the manual discrete type hands out that scale's ticks.
+    if (getActivePropertyType() != ResVarPropertiesCommon::ScaleType::ManualDiscrete || !m_manualDiscreteProperty)
         return nullptr;
     m_discreteSkinDefinitionSettings.representationType = m_manualDiscreteProperty->getRepresentationType();
     auto& values = m_discreteSkinDefinitionSettings.values;

@@ -7,6 +7,8 @@
 namespace Quarvane
 {
 using namespace GroupSupport;
+using namespace GuiVisibilities;
+using namespace Persistences;
 
 const std::string SkinConfiguration::s_isEnabledTag = "isEnabled";
 const std::string SkinConfiguration::s_toleranceTag = "Tolerance";
@@ -17,15 +19,18 @@ const std::string SkinConfiguration::s_offsetTag = "Offset";
 SkinConfiguration::SkinConfiguration(const std::string& name, bool isOffsetSkin)
     : ConfigurationObject(name, "", 0, 63), m_isOffsetSkin(isOffsetSkin)
 {
-    addConfigurationValue(new ConfigurationValue<bool>(s_isEnabledTag, "Flag to enable skin calculation", true, 0, 0, 63));
-    addConfigurationValue(
-        new ConfigurationValue<double>(s_toleranceTag, "Tolerance used for skin calculation", 2.0, 0, 0, 63));
-    addConfigurationValue(
-        new ConfigurationValue<int>(s_faceNumberUTag, "Number of faces U used for skin calculation", 1, 0, 0, 63));
-    addConfigurationValue(
-        new ConfigurationValue<int>(s_faceNumberVTag, "Number of faces V used for skin calculation", 2, 0, 0, 63));
+    // Skins are stored as nested objects of this class, whatever their names.
+    setClassName("SkinConfiguration");
+    addConfigurationValue(new ConfigurationValue<bool>(s_isEnabledTag, "Flag to enable skin calculation", true, Shown,
+                                                       UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<double>(s_toleranceTag, "Tolerance used for skin calculation", 2.0,
+                                                         Shown, UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<int>(s_faceNumberUTag, "Number of faces U used for skin calculation",
+                                                      1, Shown, UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<int>(s_faceNumberVTag, "Number of faces V used for skin calculation",
+                                                      2, Shown, UserSetting, Products::All));
     addConfigurationValue(new ConfigurationValue<double>(s_offsetTag, "Offset used for skin calculation",
-                                                         isOffsetSkin ? 50.0 : 0.0, 0, 0, 63));
+                                                         isOffsetSkin ? 50.0 : 0.0, Shown, UserSetting, Products::All));
 }
 
 SkinConfiguration::SkinConfiguration() : SkinConfiguration("SkinConfiguration", false) {}

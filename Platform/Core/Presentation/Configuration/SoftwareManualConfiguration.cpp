@@ -3,9 +3,13 @@
 #include "Platform/Core/Help/LanguageDetector/LanguageDetector.h"
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroupSupport.h"
 
+#include <iterator>
+
 namespace Quarvane
 {
 using namespace GroupSupport;
+using namespace GuiVisibilities;
+using namespace Persistences;
 
 const std::string SoftwareManualConfiguration::s_useOnlineManualTag = "OnlineManual";
 const std::string SoftwareManualConfiguration::s_manualLanguageTag = "ManualLanguage";
@@ -19,6 +23,8 @@ const std::string* const s_valuesByType[] = {
     &SoftwareManualConfiguration::s_useOnlineManualTag,  // OnlineManualType
     &SoftwareManualConfiguration::s_manualLanguageTag,   // ManualLanguageType
 };
+static_assert(std::size(s_valuesByType) == SoftwareManualConfiguration::ManualLanguageType + 1,
+              "one entry per type number");
 
 std::string languageName(QLocale::Language language) { return QLocale::languageToString(language).toStdString(); }
 
@@ -36,10 +42,12 @@ SoftwareManualConfiguration* SoftwareManualConfiguration::getRegisteredInstance(
 SoftwareManualConfiguration::SoftwareManualConfiguration()
     : ConfigurationObject("SoftwareManualConfiguration", "", 0, 63)
 {
-    addConfigurationValue(new ConfigurationValue<bool>(
-        s_useOnlineManualTag, "Whether online or offline (if available) manual is used.", true, 0, 0, 63));
-    addConfigurationValue(new ConfigurationValue<std::string>(
-        s_manualLanguageTag, "Language used for the manual.", languageName(QLocale::English), 0, 0, 63));
+    addConfigurationValue(new ConfigurationValue<bool>(s_useOnlineManualTag,
+                                                       "Whether online or offline (if available) manual is used.", true,
+                                                       Shown, UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<std::string>(s_manualLanguageTag, "Language used for the manual.",
+                                                              languageName(QLocale::English), Shown, UserSetting,
+                                                              Products::All));
 }
 
 SoftwareManualConfiguration::~SoftwareManualConfiguration() = default;

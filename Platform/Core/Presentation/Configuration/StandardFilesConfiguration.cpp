@@ -7,6 +7,7 @@
 #include "Platform/Core/Service/Security/SecurityTools.h"
 #include "Platform/Core/Service/Translation/Translator.h"
 
+#include <iterator>
 #include <QtCore/QCoreApplication>
 #include <QtCore/QVariant>
 
@@ -16,6 +17,8 @@
 namespace Quarvane
 {
 using namespace GroupSupport;
+using namespace GuiVisibilities;
+using namespace Persistences;
 
 const std::string StandardFilesConfiguration::s_languageTag = "Language";
 const std::string StandardFilesConfiguration::s_toolingPasswordTag = "ToolingPassword";
@@ -66,6 +69,8 @@ const std::string* const s_valuesByType[] = {
     &StandardFilesConfiguration::s_standardRestrictionDirectoryTag,
     &StandardFilesConfiguration::s_enableNewWithStandardTag,
 };
+static_assert(std::size(s_valuesByType) == StandardFilesConfiguration::EnableNewWithStandardType + 1,
+              "one entry per type number");
 
 const std::string* const s_passwords[] = {
     &StandardFilesConfiguration::s_toolingPasswordTag,
@@ -132,37 +137,42 @@ StandardFilesConfiguration::StandardFilesConfiguration()
     addConfigurationValue(new ConfigurationValue<std::string>(
         s_languageTag,
         "Tooling Language. Supported values are: english, japanese, german, french, italian, spanish and brazilian",
-        defaultLanguage(), 0, 0, 63));
-    addConfigurationValue(
-        secret(new ConfigurationValue<std::string>(s_toolingPasswordTag, "Tooling Password", "", 0, 0, 63)));
-    addConfigurationValue(
-        secret(new ConfigurationValue<std::string>(s_coilPricesPasswordTag, "Coil Prices Password", "", 0, 0, 63)));
+        defaultLanguage(), Shown, UserSetting, Products::All));
+    addConfigurationValue(secret(new ConfigurationValue<std::string>(s_toolingPasswordTag, "Tooling Password", "",
+                                                                     Shown, UserSetting, Products::All)));
+    addConfigurationValue(secret(new ConfigurationValue<std::string>(s_coilPricesPasswordTag, "Coil Prices Password",
+                                                                     "", Shown, UserSetting, Products::All)));
     addConfigurationValue(new ConfigurationValue<std::string>(
-        s_setToolingFilePathTag, "Set Tooling URL configuration can be found.", "", 0, 0, 63));
+        s_setToolingFilePathTag, "Set Tooling URL configuration can be found.", "", Shown, UserSetting, Products::All));
     addConfigurationValue(new ConfigurationValue<std::string>(
-        s_setDiesetFilepathTag, "Set Dieset URL configuration can be found.", "", 0, 0, 63));
+        s_setDiesetFilepathTag, "Set Dieset URL configuration can be found.", "", Shown, UserSetting, Products::All));
     addConfigurationValue(new ConfigurationValue<std::string>(
-        s_setDieFaceFilePathTag, "Set Design URL configuration can be found.", "", 0, 0, 63));
+        s_setDieFaceFilePathTag, "Set Design URL configuration can be found.", "", Shown, UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<std::string>(s_setCtrlParamFilepathTag,
+                                                              "Set Control Parameters URL configuration can be found.",
+                                                              "", Shown, UserSetting, Products::All));
     addConfigurationValue(new ConfigurationValue<std::string>(
-        s_setCtrlParamFilepathTag, "Set Control Parameters URL configuration can be found.", "", 0, 0, 63));
+        s_setSigmaFilePathTag, "Set Sigma URL configuration can be found.", "", Shown, UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<std::string>(s_setEvaluationFilepathTag,
+                                                              "Set Evaluation URL configuration can be found.", "",
+                                                              Shown, UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<std::string>(s_loadDieFaceFilePathTag,
+                                                              "Load Design URL configuration can be found.", "", Shown,
+                                                              UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<std::string>(s_loadCtrlParamFilepathTag,
+                                                              "Load Control Parameters URL configuration can be found.",
+                                                              "", Shown, UserSetting, Products::All));
     addConfigurationValue(new ConfigurationValue<std::string>(
-        s_setSigmaFilePathTag, "Set Sigma URL configuration can be found.", "", 0, 0, 63));
+        s_loadSigmaFilePathTag, "Load Sigma URL configuration can be found.", "", Shown, UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<std::string>(s_loadEvaluationFilepathTag,
+                                                              "Load Evaluation URL configuration can be found.", "",
+                                                              Shown, UserSetting, Products::All));
     addConfigurationValue(new ConfigurationValue<std::string>(
-        s_setEvaluationFilepathTag, "Set Evaluation URL configuration can be found.", "", 0, 0, 63));
-    addConfigurationValue(new ConfigurationValue<std::string>(
-        s_loadDieFaceFilePathTag, "Load Design URL configuration can be found.", "", 0, 0, 63));
-    addConfigurationValue(new ConfigurationValue<std::string>(
-        s_loadCtrlParamFilepathTag, "Load Control Parameters URL configuration can be found.", "", 0, 0, 63));
-    addConfigurationValue(new ConfigurationValue<std::string>(
-        s_loadSigmaFilePathTag, "Load Sigma URL configuration can be found.", "", 0, 0, 63));
-    addConfigurationValue(new ConfigurationValue<std::string>(
-        s_loadEvaluationFilepathTag, "Load Evaluation URL configuration can be found.", "", 0, 0, 63));
-    addConfigurationValue(new ConfigurationValue<std::string>(
-        s_standardRestrictionDirectoryTag, "Directory restriction configuration for the load or set standard.", "", 0,
-        0, 63));
+        s_standardRestrictionDirectoryTag, "Directory restriction configuration for the load or set standard.", "",
+        Shown, UserSetting, Products::All));
     addConfigurationValue(new ConfigurationValue<bool>(
         s_enableNewWithStandardTag, "Enable \"New Design with Set Standard\" and \"Load Design with Load Standard \".",
-        false, 0, 0, 63));
+        false, Shown, UserSetting, Products::All));
 }
 
 StandardFilesConfiguration::StandardFilesConfiguration(const StandardFilesConfiguration& other)

@@ -2,9 +2,13 @@
 
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroupSupport.h"
 
+#include <iterator>
+
 namespace Quarvane
 {
 using namespace GroupSupport;
+using namespace GuiVisibilities;
+using namespace Persistences;
 
 const std::string StartupWindowsConfiguration::s_welcomeDialog = "WelcomeDialog";
 const std::string StartupWindowsConfiguration::s_helpDialog = "HelpDialog";
@@ -31,21 +35,23 @@ const std::string* const s_valuesByType[] = {
     &Group::s_windowFontSize,  &Group::s_useLightVersion,    &Group::s_showImportFilter,
     &Group::s_fileVersionWarning, &Group::s_disclosureSingleMode, &Group::s_confidentialNotice,
 };
+static_assert(std::size(s_valuesByType) == StartupWindowsConfiguration::ConfidentialNoticeType + 1,
+              "one entry per type number");
 
-constexpr Notification<Group> s_welcome{&Group::s_welcomeDialog, [](Group& g) {
+const Notification<Group> s_welcome{&Group::s_welcomeDialog, [](Group& g) {
                                         g.m_welcomeDialogEnabledChangedSignal(g.getWelcomeDialogEnabled());
                                     }};
-constexpr Notification<Group> s_fontSize{&Group::s_windowFontSize,
+const Notification<Group> s_fontSize{&Group::s_windowFontSize,
                                      [](Group& g) { g.m_windowFontSizeChangedSignal(g.getWindowFontSize()); }};
-constexpr Notification<Group> s_lightVersion{&Group::s_useLightVersion,
+const Notification<Group> s_lightVersion{&Group::s_useLightVersion,
                                          [](Group& g) { g.m_useLightVersionChangedSignal(g.isUseLightVersion()); }};
-constexpr Notification<Group> s_importFilter{&Group::s_showImportFilter, [](Group& g) {
+const Notification<Group> s_importFilter{&Group::s_showImportFilter, [](Group& g) {
                                              g.m_importFilterDialogEnabledChangedSignal(g.isImportFilterDialogEnabled());
                                          }};
-constexpr Notification<Group> s_fileVersion{&Group::s_fileVersionWarning, [](Group& g) {
+const Notification<Group> s_fileVersion{&Group::s_fileVersionWarning, [](Group& g) {
                                             g.m_fileVersionWarningEnabledChangedSignal(g.isFileVersionWarningEnabled());
                                         }};
-constexpr Notification<Group> s_disclosure{&Group::s_disclosureSingleMode, [](Group& g) {
+const Notification<Group> s_disclosure{&Group::s_disclosureSingleMode, [](Group& g) {
                                            g.m_disclosureSingleModeChangedSignal(g.isDisclosureSingleMode());
                                        }};
 
@@ -63,23 +69,30 @@ StartupWindowsConfiguration* StartupWindowsConfiguration::getRegisteredInstance(
 StartupWindowsConfiguration::StartupWindowsConfiguration()
     : ConfigurationObject("StartupWindowsConfiguration", "", 0, 63)
 {
-    addConfigurationValue(new ConfigurationValue<bool>(s_welcomeDialog, "Welcome Dialog: true/false", true, 0, 0, 47));
-    addConfigurationValue(new ConfigurationValue<bool>(s_helpDialog, "Help Dialog: true/false", true, 0, 0, 63));
-    addConfigurationValue(new ConfigurationValue<bool>(
-        s_fileVersionWarning, "Show dialog when opening files of previous versions: true/false", false, 0, 0, 47));
+    addConfigurationValue(new ConfigurationValue<bool>(s_welcomeDialog, "Welcome Dialog: true/false", true, Shown,
+                                                       UserSetting, Products::All & ~Products::Tube));
     addConfigurationValue(
-        new ConfigurationValue<bool>(s_useCustomStyle, "Use custom style : true/false", true, 0, 0, 63));
+        new ConfigurationValue<bool>(s_helpDialog, "Help Dialog: true/false", true, Shown, UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<bool>(
+        s_fileVersionWarning, "Show dialog when opening files of previous versions: true/false", false, Shown,
+        UserSetting, Products::All & ~Products::Tube));
+    addConfigurationValue(new ConfigurationValue<bool>(s_useCustomStyle, "Use custom style : true/false", true, Shown,
+                                                       UserSetting, Products::All));
     addConfigurationValue(new ConfigurationValue<int>(s_windowFontSize, "Userinterface font size: 9..13",
-                                                      s_defaultWindowFontSize, 0, 0, 63));
+                                                      s_defaultWindowFontSize, Shown, UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<bool>(s_useLightVersion,
+                                                       "Show Userinterface in a lighter version: true/false", false,
+                                                       Shown, UserSetting, Products::All & ~Products::Tube));
+    addConfigurationValue(new ConfigurationValue<bool>(s_showImportFilter,
+                                                       "Show Importfilter dialog for layers if needed: true/false",
+                                                       true, Shown, UserSetting, Products::All & ~Products::Tube));
     addConfigurationValue(new ConfigurationValue<bool>(
-        s_useLightVersion, "Show Userinterface in a lighter version: true/false", false, 0, 0, 47));
-    addConfigurationValue(new ConfigurationValue<bool>(
-        s_showImportFilter, "Show Importfilter dialog for layers if needed: true/false", true, 0, 0, 47));
-    addConfigurationValue(new ConfigurationValue<bool>(
-        s_disclosureSingleMode, "Use single(exclusive open) mode for all disclosures: true/false", false, 0, 0, 63));
+        s_disclosureSingleMode, "Use single(exclusive open) mode for all disclosures: true/false", false, Shown,
+        UserSetting, Products::All));
     // Set by an administrator in a system file only, and not shown in the settings dialog.
-    addConfigurationValue(new ConfigurationValue<std::string>(
-        s_confidentialNotice, "Show a notice about confidential software usage", "", 1, 3, 63));
+    addConfigurationValue(new ConfigurationValue<std::string>(s_confidentialNotice,
+                                                              "Show a notice about confidential software usage", "",
+                                                              Hidden, AdminSetting, Products::All));
 }
 
 StartupWindowsConfiguration::~StartupWindowsConfiguration() = default;

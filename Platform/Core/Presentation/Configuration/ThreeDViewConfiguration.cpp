@@ -2,9 +2,13 @@
 
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroupSupport.h"
 
+#include <iterator>
+
 namespace Quarvane
 {
 using namespace GroupSupport;
+using namespace GuiVisibilities;
+using namespace Persistences;
 
 const std::string ThreeDViewConfiguration::s_timeStepCtrlPinnedTag = "TimeStepCtrlPinned";
 const std::string ThreeDViewConfiguration::s_timeStepTableCtrlPinnedTag = "TimeStepTableCtrlPinned";
@@ -24,6 +28,8 @@ const std::string* const s_valuesByType[] = {
     &Group::s_viewOptionCtrlPinnedTag,     // ViewOptionCtrlPinnedType
     &Group::s_colorScaleCtrlPinnedTag,     // ColorScaleCtrlPinnedType
 };
+static_assert(std::size(s_valuesByType) == ThreeDViewConfiguration::ColorScaleCtrlPinnedType + 1,
+              "one entry per type number");
 
 const Notification<Group> s_notifications[] = {
     {&Group::s_timeStepCtrlPinnedTag,
@@ -44,14 +50,18 @@ ThreeDViewConfiguration* ThreeDViewConfiguration::getRegisteredInstance()
 
 ThreeDViewConfiguration::ThreeDViewConfiguration() : ConfigurationObject("ThreeDViewConfiguration", "", 0, 63)
 {
-    addConfigurationValue(new ConfigurationValue<bool>(
-        s_timeStepCtrlPinnedTag, "Default visibility of time step control: true/false", false, 0, 0, 63));
-    addConfigurationValue(new ConfigurationValue<bool>(
-        s_timeStepTableCtrlPinnedTag, "Default visibility of time step table control: true/false", false, 0, 0, 63));
-    addConfigurationValue(new ConfigurationValue<bool>(
-        s_viewOptionCtrlPinnedTag, "Default visibility of view option control: true/false", false, 0, 0, 63));
-    addConfigurationValue(new ConfigurationValue<bool>(
-        s_colorScaleCtrlPinnedTag, "Default visibility of color scale control: true/false", false, 0, 0, 63));
+    addConfigurationValue(new ConfigurationValue<bool>(s_timeStepCtrlPinnedTag,
+                                                       "Default visibility of time step control: true/false", false,
+                                                       Shown, UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<bool>(s_timeStepTableCtrlPinnedTag,
+                                                       "Default visibility of time step table control: true/false",
+                                                       false, Shown, UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<bool>(s_viewOptionCtrlPinnedTag,
+                                                       "Default visibility of view option control: true/false", false,
+                                                       Shown, UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<bool>(s_colorScaleCtrlPinnedTag,
+                                                       "Default visibility of color scale control: true/false", false,
+                                                       Shown, UserSetting, Products::All));
 }
 
 ThreeDViewConfiguration::~ThreeDViewConfiguration() = default;

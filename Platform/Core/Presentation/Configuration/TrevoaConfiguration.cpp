@@ -2,9 +2,13 @@
 
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroupSupport.h"
 
+#include <iterator>
+
 namespace Quarvane
 {
 using namespace GroupSupport;
+using namespace GuiVisibilities;
+using namespace Persistences;
 
 const std::string TrevoaConfiguration::s_disableExportWithoutStandardTag = "DisableExportWithoutStandard";
 
@@ -18,6 +22,8 @@ using Group = TrevoaConfiguration;
 const std::string* const s_valuesByType[] = {
     &Group::s_disableExportWithoutStandardTag,  // DisableExportWithoutStandardType
 };
+static_assert(std::size(s_valuesByType) == TrevoaConfiguration::DisableExportWithoutStandardType + 1,
+              "one entry per type number");
 
 const Notification<Group> s_notifications[] = {
     {&Group::s_disableExportWithoutStandardTag,
@@ -34,7 +40,7 @@ TrevoaConfiguration::TrevoaConfiguration() : ConfigurationObject("TrevoaConfigur
 {
     addConfigurationValue(new ConfigurationValue<bool>(
         s_disableExportWithoutStandardTag, "Disable Export to Trevoa without standard definition: true/false", false,
-        0, 0, 63));
+        Shown, UserSetting, Products::All));
 }
 
 TrevoaConfiguration::~TrevoaConfiguration() = default;

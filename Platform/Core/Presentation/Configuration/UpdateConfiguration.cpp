@@ -2,10 +2,14 @@
 
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroupSupport.h"
 
+#include <iterator>
+
 namespace Quarvane
 {
 using GroupSupport::get;
 using GroupSupport::valueOf;
+using namespace GuiVisibilities;
+using namespace Persistences;
 
 const std::string UpdateConfiguration::s_tag = "UpdateConfiguration";
 const std::string UpdateConfiguration::s_applicationUpdates = "ApplicationUpdates";
@@ -24,6 +28,7 @@ const std::string* const s_valuesByType[] = {
     &UpdateConfiguration::s_materialUpdates,     // MaterialUpdatesType
     &UpdateConfiguration::s_newsUpdates,         // NewsUpdatesType
 };
+static_assert(std::size(s_valuesByType) == UpdateConfiguration::NewsUpdatesType + 1, "one entry per type number");
 }  // namespace
 
 UpdateConfiguration* UpdateConfiguration::getRegisteredInstance()
@@ -33,12 +38,14 @@ UpdateConfiguration* UpdateConfiguration::getRegisteredInstance()
 
 UpdateConfiguration::UpdateConfiguration() : ConfigurationObject(s_tag, "", 0, 63)
 {
-    addConfigurationValue(
-        new ConfigurationValue<bool>(s_applicationUpdates, "Check for Application-Updates", false, 0, 0, 63));
-    addConfigurationValue(new ConfigurationValue<bool>(s_materialUpdates, "Check for Material-Updates", false, 0, 0, 63));
-    addConfigurationValue(new ConfigurationValue<bool>(s_newsUpdates, "Check for News-Updates", false, 0, 0, 63));
-    addConfigurationValue(
-        new ConfigurationValue<bool>(s_checkOnNextStart, "Check for Updates on next Start", false, 0, 0, 63));
+    addConfigurationValue(new ConfigurationValue<bool>(s_applicationUpdates, "Check for Application-Updates", false,
+                                                       Shown, UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<bool>(s_materialUpdates, "Check for Material-Updates", false, Shown,
+                                                       UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<bool>(s_newsUpdates, "Check for News-Updates", false, Shown,
+                                                       UserSetting, Products::All));
+    addConfigurationValue(new ConfigurationValue<bool>(s_checkOnNextStart, "Check for Updates on next Start", false,
+                                                       Shown, UserSetting, Products::All));
 }
 
 UpdateConfiguration::~UpdateConfiguration() = default;

@@ -6,6 +6,7 @@
 #include <array>
 #include <atomic>
 #include <mutex>
+#include <stdexcept>
 #include <utility>
 
 namespace Quarvane
@@ -24,15 +25,10 @@ const std::array<std::pair<ProductType, const char*>, 6> s_productNames{{
 const ProductType s_defaultProduct = Products::Forming;
 const char* const s_defaultRelease = "R12";
 
-ProductType productFromEnvironment()
-{
-    const ProductType chosen = BuildInformation::productFromText(qEnvironmentVariable("QUARVANE_PRODUCT").toStdString());
-    return chosen != 0 ? chosen : s_defaultProduct;
-}
-
+// 0 until the product is first asked for or set.
 std::atomic<ProductType>& productSlot()
 {
-    static std::atomic<ProductType> product{productFromEnvironment()};
+    static std::atomic<ProductType> product{0};
     return product;
 }
 
@@ -51,7 +47,29 @@ ReleaseSlot& releaseSlot()
 }
 }  // namespace
 
-ProductType BuildInformation::getProductType() { return productSlot().load(); }
+ProductType BuildInformation::getProductType()
+{
+    std::atomic<ProductType>& slot = productSlot();
+    ProductType product = slot.load();
+    if (product != 0)
+        return product;
+    ProductType unset = 0;
+    slot.compare_exchange_strong(unset, productFromEnvironment());
+    return slot.load();
+}
+
+ProductType BuildInformation::productFromEnvironment()
+{
+    if (qEnvironmentVariableIsEmpty(s_productVariable))
+        return s_defaultProduct;
+    const std::string text = qEnvironmentVariable(s_productVariable).toStdString();
+    const ProductType chosen = productFromText(text);
+    if (chosen == 0)
+        throw std::invalid_argument(std::string(s_productVariable) + " is \"" + text +
+                                    "\", which names no product; give a number 1..63 or one of "
+                                    "Designer, Planner, Forming, Trimming, Tube, Progressive");
+    return chosen;
+}
 
 void BuildInformation::setProductType(ProductType product) { productSlot().store(product); }
 

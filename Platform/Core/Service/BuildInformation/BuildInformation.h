@@ -23,13 +23,19 @@ constexpr ProductType All = 63;
 // Version information of the running build.
 //
 // The product defaults to Forming; the environment variable QUARVANE_PRODUCT (a number
-// 1..63 or a product name such as "Designer") chooses another, and tests may set it
-// directly. The release version text has the form "R<number>" ("R12"); QUARVANE_RELEASE
-// overrides it.
+// 1..63 or a product name such as "Designer", in any case) chooses another, and tests may set
+// it directly. A QUARVANE_PRODUCT that names no product is an error, never a quiet fallback:
+// getProductType throws std::invalid_argument until the variable is corrected or a product is
+// set. The release version text has the form "R<number>" ("R12"); QUARVANE_RELEASE overrides it.
 class BuildInformation
 {
 public:
+    static constexpr const char* s_productVariable = "QUARVANE_PRODUCT";
+
     static ProductType getProductType();
+    // The product QUARVANE_PRODUCT names now (the default when it is unset or empty); throws
+    // std::invalid_argument, naming the variable and what it accepts, when it names none.
+    static ProductType productFromEnvironment();
     static std::string getReleaseVersion();
 
     static void setProductType(ProductType product);

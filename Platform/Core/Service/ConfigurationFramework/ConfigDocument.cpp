@@ -1,6 +1,7 @@
 #include "Platform/Core/Service/ConfigurationFramework/ConfigDocument.h"
 
 #include <QtCore/QRegularExpression>
+#include <QtCore/QStringList>
 #include <QtCore/QXmlStreamReader>
 #include <QtCore/QXmlStreamWriter>
 
@@ -214,6 +215,7 @@ private:
         if (!readEditable(attributes, node->editable))
             return;
         node->description = toStd(attributes.value(QStringLiteral("description")));
+        noteUnknownAttributes(attributes, *node);
         ConfigNode* added = node.get();
         const std::string name = node->name;
         const bool isValue = node->kind == ConfigNode::Kind::Value;
@@ -274,6 +276,16 @@ private:
         }
         target = toStd(attributes.value(name));
         return true;
+    }
+
+    static void noteUnknownAttributes(const QXmlStreamAttributes& attributes, ConfigNode& node)
+    {
+        static const QStringList objectAttributes{"name", "class", "editable", "description"};
+        static const QStringList valueAttributes{"key", "type", "editable", "description", "encoding"};
+        const QStringList& known = node.kind == ConfigNode::Kind::Value ? valueAttributes : objectAttributes;
+        for (const QXmlStreamAttribute& attribute : attributes)
+            if (!known.contains(attribute.qualifiedName().toString()))
+                node.unknownAttributes.push_back(attribute.qualifiedName().toString().toStdString());
     }
 
     bool readEditable(const QXmlStreamAttributes& attributes, bool& editable)
@@ -426,16 +438,6 @@ std::unique_ptr<ConfigNode> ConfigNode::copy() const
     return duplicate;
 }
 
-bool ConfigNode::holdsUnvisited() const
-{
-    if (!visited)
-        return true;
-    for (const auto& child : children)
-        if (child->holdsUnvisited())
-            return true;
-    return false;
-}
-
 std::shared_ptr<ConfigDocument> ConfigDocument::parse(const QByteArray& bytes, const std::string& sourceName,
                                                       std::string* error)
 {
@@ -451,7 +453,6 @@ std::shared_ptr<ConfigDocument> ConfigDocument::parse(const QByteArray& bytes, c
     }
     auto document = std::make_shared<ConfigDocument>();
     document->m_sourceName = sourceName;
-    document->m_root.visited = true;
     Parser parser(bytes, document->m_root);
     if (parser.run())
         return document;
@@ -465,7 +466,6 @@ std::shared_ptr<ConfigDocument> ConfigDocument::adopt(std::unique_ptr<ConfigNode
 {
     auto document = std::make_shared<ConfigDocument>();
     document->m_sourceName = sourceName;
-    document->m_root.visited = true;
     for (auto& child : root->children)
         document->m_root.addChild(std::move(child));
     return document;

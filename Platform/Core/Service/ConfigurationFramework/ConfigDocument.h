@@ -31,9 +31,8 @@ struct ConfigNode
     long long line = 0;
     long long column = 0;
     std::vector<std::unique_ptr<ConfigNode>> children;
-    // Set when a load looked this node up; what no load asked for was written by another
-    // release and is carried over unchanged when the file is saved again.
-    mutable bool visited = false;
+    // Attributes the format does not know, in file order; a load reports them.
+    std::vector<std::string> unknownAttributes;
 
     const std::string& effectiveClassName() const { return className.empty() ? name : className; }
     const ConfigNode* findValue(const std::string& key) const;
@@ -47,8 +46,6 @@ struct ConfigNode
     // Removes the child of the same kind and name as `like`; false when there is none.
     bool removeChild(const ConfigNode& like);
     std::unique_ptr<ConfigNode> copy() const;
-    // Whether anything in this subtree (the node itself included) was never looked up.
-    bool holdsUnvisited() const;
 
 private:
     static std::string identity(Kind kind, const std::string& className, const std::string& name);

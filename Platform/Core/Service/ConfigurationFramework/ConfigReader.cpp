@@ -3,6 +3,7 @@
 #include "Platform/Core/Service/ConfigurationFramework/ConfigDocument.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigValueText.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationObject.h"
+#include "Platform/Core/Service/ConfigurationFramework/ConfigurationValue.h"
 
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
@@ -17,6 +18,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
+#include <utility>
 
 namespace Quarvane
 {
@@ -124,9 +126,60 @@ bool readRegularFile(const std::string& path, QByteArray& bytes, std::string& pr
     }
     return true;
 }
+
+std::string placeKey(const std::string& path, const std::string& key) { return path + "\n" + key; }
+
+const std::vector<std::string> s_objectAttributes{"name", "class", "editable", "description"};
+const std::vector<std::string> s_valueAttributes{"key", "type", "editable", "description", "encoding"};
+
+// Edit distance, ignoring case.
+std::size_t distance(const std::string& a, const std::string& b)
+{
+    const QString left = QString::fromStdString(a).toLower();
+    const QString right = QString::fromStdString(b).toLower();
+    std::vector<std::size_t> row(static_cast<std::size_t>(right.size()) + 1);
+    for (std::size_t j = 0; j < row.size(); ++j)
+        row[j] = j;
+    for (int i = 1; i <= left.size(); ++i)
+    {
+        std::size_t diagonal = row[0];
+        row[0] = static_cast<std::size_t>(i);
+        for (int j = 1; j <= right.size(); ++j)
+        {
+            const std::size_t above = row[static_cast<std::size_t>(j)];
+            const std::size_t cost = left[i - 1] == right[j - 1] ? 0 : 1;
+            row[static_cast<std::size_t>(j)] =
+                std::min({above + 1, row[static_cast<std::size_t>(j) - 1] + 1, diagonal + cost});
+            diagonal = above;
+        }
+    }
+    return row.back();
+}
+
+// "; did you mean "X"?" for the nearest known name, when one is near enough to be a slip; an
+// attribute that means a lock points to the one that locks.
+std::string didYouMean(const std::string& name, const std::vector<std::string>& known)
+{
+    const QString lowered = QString::fromStdString(name).toLower();
+    if (lowered == QLatin1String("locked") || lowered == QLatin1String("readonly") ||
+        lowered == QLatin1String("read-only"))
+        return "; did you mean editable=\"false\"?";
+    const std::string* nearest = nullptr;
+    std::size_t best = std::max<std::size_t>(2, name.size() / 3) + 1;
+    for (const std::string& candidate : known)
+    {
+        const std::size_t d = distance(name, candidate);
+        if (d < best)
+        {
+            best = d;
+            nearest = &candidate;
+        }
+    }
+    return nearest == nullptr ? std::string() : "; did you mean \"" + *nearest + "\"?";
+}
 }  // namespace
 
-ConfigReader::ConfigReader() : m_warnings(std::make_shared<std::vector<std::string>>()) {}
+ConfigReader::ConfigReader() = default;
 
 ConfigReader ConfigReader::fromFile(const std::string& path, Origin origin)
 {
@@ -231,11 +284,18 @@ bool ConfigReader::readInto(const Layer& layer, const ConfigNode& node, Configur
     Restore<const Layer*> restoreLayer(m_currentLayer);
     Restore<const ConfigNode*> restoreNode(m_current);
     Restore<std::vector<std::string>> restorePath(m_path);
-    node.visited = true;
+    m_session.lookedUp.insert(&node);
     m_currentLayer = &layer;
     m_current = &node;
     m_path.push_back(node.name);
+    // A locked object loads nothing; what a user file holds for it is refused.
+    if (!object.isEditable())
+    {
+        refuseLockedObject();
+        return true;
+    }
     object.loadContent(*this);
+    reportUnknownEntries(object);
     return true;
 }
 
@@ -249,6 +309,8 @@ int ConfigReader::readEditable(bool& editable)
     if (m_current == nullptr)
         return NotFound;
     editable = readsUserFile() || m_current->editable;
+    if (!editable)
+        m_session.locks.emplace(currentPath(), siteOf(*m_current));
     return Found;
 }
 
@@ -257,36 +319,174 @@ int ConfigReader::readTyped(const std::string& key, T& value, bool& editable)
 {
     if (m_current == nullptr)
         return NotFound;
+    std::vector<std::string>& asked = m_session.askedFor[currentPath()];
+    if (std::find(asked.begin(), asked.end(), key) == asked.end())
+        asked.push_back(key);
     const ConfigNode* node = m_current->findValue(key);
     if (node == nullptr)
         return NotFound;
-    node->visited = true;
+    m_session.lookedUp.insert(node);
     editable = readsUserFile() || node->editable;
+    if (!editable)
+        m_session.locks.emplace(placeKey(currentPath(), key), siteOf(*node));
     const char* expectedType = ConfigValueText::typeName<T>();
     // A warning names the place and the key but never shows a value, stored or kept: any value
     // may be a secret to the person who wrote it.
     if (node->type != expectedType)
     {
-        m_warnings->push_back(describeCurrentPlace(*node) + key + ": stored as " + ConfigDocument::printable(node->type) + ", expected " +
-                              expectedType + "; the value stays as it was");
+        addFinding(*node, key, "stored as " + ConfigDocument::printable(node->type) + ", expected " + expectedType +
+                                   "; the value stays as it was");
         return Invalid;
     }
     if (!ConfigValueText::parse(node->text, value))
     {
-        m_warnings->push_back(describeCurrentPlace(*node) + key + ": the stored text is not a valid " + expectedType +
-                              "; the value stays as it was");
+        addFinding(*node, key, std::string("the stored text is not a valid ") + expectedType + "; the value stays as it was");
         return Invalid;
     }
     return Found;
 }
 
-std::string ConfigReader::describeCurrentPlace(const ConfigNode& node) const
+std::string ConfigReader::currentPath() const
 {
-    std::string place = m_currentLayer->document->sourceName() + ":" + std::to_string(node.line) + ":" +
-                        std::to_string(node.column) + ": ";
+    std::string path;
     for (const std::string& object : m_path)
-        place += ConfigDocument::printable(object) + "/";
-    return place;
+        path += (path.empty() ? "" : "/") + object;
+    return path;
+}
+
+ConfigReader::Site ConfigReader::siteOf(const ConfigNode& node) const
+{
+    return {m_currentLayer->document->sourceName(), node.line};
+}
+
+// "file:line" of the lock that fixes `key` of the object being read: its own, or that of the
+// nearest locked object around it; empty when nothing locks it.
+std::string ConfigReader::lockOf(const std::string& key) const
+{
+    std::string path = currentPath();
+    auto found = m_session.locks.find(placeKey(path, key));
+    while (found == m_session.locks.end() && !path.empty())
+    {
+        found = m_session.locks.find(path);
+        const std::size_t slash = path.rfind('/');
+        path = slash == std::string::npos ? std::string() : path.substr(0, slash);
+    }
+    if (found == m_session.locks.end())
+    {
+        // An object can lock itself because of what it holds (a colour with one locked component).
+        const std::string inside = currentPath();
+        found = std::find_if(m_session.locks.begin(), m_session.locks.end(), [&inside](const auto& lock) {
+            return lock.first.compare(0, inside.size() + 1, inside + "\n") == 0 ||
+                   lock.first.compare(0, inside.size() + 1, inside + "/") == 0;
+        });
+    }
+    return found == m_session.locks.end() ? std::string("a system file")
+                                          : found->second.file + ":" + std::to_string(found->second.line);
+}
+
+void ConfigReader::addFinding(const ConfigNode& node, const std::string& key, const std::string& message)
+{
+    ConfigurationFinding finding;
+    finding.file = m_currentLayer->document->sourceName();
+    finding.line = node.line;
+    finding.column = node.column;
+    finding.group = currentPath();
+    finding.key = key;
+    finding.message = message;
+    auto& findings = m_session.findings;
+    if (std::find(findings.begin(), findings.end(), finding) == findings.end())
+        findings.push_back(std::move(finding));
+}
+
+void ConfigReader::noteValueTaken(const std::string& key)
+{
+    const ConfigNode* node = m_current != nullptr ? m_current->findValue(key) : nullptr;
+    if (node == nullptr)
+        return;
+    ValueOrigin origin;
+    origin.source = readsUserFile() ? ValueOrigin::Source::UserFile : ValueOrigin::Source::SystemFile;
+    origin.file = m_currentLayer->document->sourceName();
+    origin.line = node->line;
+    m_session.origins[placeKey(currentPath(), key)] = origin;
+}
+
+void ConfigReader::noteValueRefused(const ConfigurationValueBase& value)
+{
+    const ConfigNode* node = m_current != nullptr ? m_current->findValue(value.getName()) : nullptr;
+    if (node == nullptr)
+        return;
+    if (value.getPersistence() == Persistences::RuntimeValue)
+        addFinding(*node, value.getName(), "a run-time value is never read from a file; ignored");
+    else if (readsUserFile() && value.getPersistence() == Persistences::AdminSetting)
+        addFinding(*node, value.getName(), "an administrator value is read from system files only; ignored");
+    else if (readsUserFile() && !value.isEditable())
+        addFinding(*node, value.getName(), "ignored: the value is locked at " + lockOf(value.getName()));
+}
+
+void ConfigReader::noteOutsideRule(const std::string& key, const std::string& rule, const std::string& stored,
+                                   const std::string& loaded)
+{
+    const ConfigNode* node = m_current != nullptr ? m_current->findValue(key) : nullptr;
+    if (node == nullptr)
+        return;
+    addFinding(*node, key,
+               stored == loaded ? stored + " is outside " + rule + "; kept as stored"
+                                : stored + " is outside " + rule + "; repaired to " + loaded);
+}
+
+void ConfigReader::reportProblem(const std::string& key, const std::string& message)
+{
+    if (m_current == nullptr)
+        return;
+    const ConfigNode* node = key.empty() ? nullptr : m_current->findValue(key);
+    addFinding(node != nullptr ? *node : *m_current, key, message);
+}
+
+void ConfigReader::refuseLockedObject()
+{
+    if (!readsUserFile())
+        return;
+    const std::string lock = lockOf({});
+    for (const auto& child : m_current->children)
+        addFinding(*child, child->name, "ignored: " + currentPath() + " is locked at " + lock);
+}
+
+void ConfigReader::reportUnknownEntries(const ConfigurationObject& object)
+{
+    reportUnknownAttributes(*m_current, {});
+    std::vector<std::string> knownValues;
+    std::vector<std::string> knownObjects;
+    for (const auto& value : object.getConfigurationValues())
+        knownValues.push_back(value->getName());
+    for (const auto& child : object.getConfigurationObjects())
+        knownObjects.push_back(child->getName());
+    // Keys an object reads itself (a colour's components) count as known too.
+    const auto asked = m_session.askedFor.find(currentPath());
+    if (asked != m_session.askedFor.end())
+        knownValues.insert(knownValues.end(), asked->second.begin(), asked->second.end());
+    for (const auto& child : m_current->children)
+        if (child->kind == ConfigNode::Kind::Object && m_session.lookedUp.count(child.get()) != 0)
+            knownObjects.push_back(child->name);
+
+    for (const auto& child : m_current->children)
+    {
+        const bool isValue = child->kind == ConfigNode::Kind::Value;
+        const std::vector<std::string>& known = isValue ? knownValues : knownObjects;
+        if (std::find(known.begin(), known.end(), child->name) == known.end())
+            addFinding(*child, child->name,
+                       std::string(isValue ? "unknown key" : "unknown object") + ", kept as it is" +
+                           didYouMean(child->name, known));
+        else if (isValue)
+            reportUnknownAttributes(*child, child->name);
+    }
+}
+
+void ConfigReader::reportUnknownAttributes(const ConfigNode& node, const std::string& key)
+{
+    const bool isValue = node.kind == ConfigNode::Kind::Value;
+    const std::vector<std::string>& known = isValue ? s_valueAttributes : s_objectAttributes;
+    for (const std::string& attribute : node.unknownAttributes)
+        addFinding(node, key, "unknown attribute \"" + attribute + "\", ignored" + didYouMean(attribute, known));
 }
 
 int ConfigReader::readFloat(const std::string& key, float& value, bool& editable)
@@ -320,6 +520,20 @@ int ConfigReader::readValue(const std::string& key, std::string& value, bool& ed
 int ConfigReader::readSecretValue(const std::string& key, std::string& value, bool& editable)
 {
     return readTyped(key, value, editable);
+}
+
+std::vector<std::string> ConfigReader::warnings() const
+{
+    std::vector<std::string> lines;
+    for (const ConfigurationFinding& finding : m_session.findings)
+        lines.push_back(finding.toString());
+    return lines;
+}
+
+ValueOrigin ConfigReader::originOf(const std::string& path, const std::string& key) const
+{
+    const auto found = m_session.origins.find(placeKey(path, key));
+    return found == m_session.origins.end() ? ValueOrigin() : found->second;
 }
 
 std::vector<std::string> ConfigReader::getObjectNames() const

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "Platform/Core/Service/ConfigurationFramework/LoadAccount.h"
+
 #include <exception>
+#include <map>
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 class QByteArray;
@@ -12,6 +16,7 @@ namespace Quarvane
 
 class ConfigDocument;
 class ConfigurationObject;
+class ConfigurationValueBase;
 struct ConfigNode;
 
 // Reads configuration objects from one or more parsed configuration files.
@@ -19,6 +24,10 @@ struct ConfigNode;
 // A reader made from several files (layered) reads an object from each file in turn, so later
 // files override earlier ones except where an earlier one locked a value (editable="false").
 // A file read as a user file cannot lock anything and never sets administrator values.
+//
+// The parsed files are never changed. What a reader's reads find (the findings, which file set
+// each value, which entries were looked up) is kept in the reader itself, so each reader gives
+// the account of its own reads; a copy starts from the account of the original.
 class ConfigReader
 {
 public:
@@ -48,8 +57,13 @@ public:
     bool isValid() const { return m_error.empty(); }
     // "file:line:column: what" for an invalid reader.
     const std::string& errorString() const { return m_error; }
-    // Values whose stored text could not be used, one line each, naming file, object and key.
-    std::vector<std::string> warnings() const { return *m_warnings; }
+    // Everything the reads so far found, in order, each once.
+    const std::vector<ConfigurationFinding>& findings() const { return m_session.findings; }
+    // The findings as text, one line each ("file:line:column: Group/key: what").
+    std::vector<std::string> warnings() const;
+    // Where the value `key` of the object at `path` ("Group" or "Group/Child") took its value
+    // from in the reads so far; the default when no file set it.
+    ValueOrigin originOf(const std::string& path, const std::string& key) const;
     bool isEmpty() const { return m_layers.empty(); }
 
     // Reads the top-level object of that name from every file that holds it into `object`,
@@ -74,6 +88,19 @@ public:
     // Whether the object being read comes from a user file.
     bool readsUserFile() const;
 
+    // For objects reading themselves, about the object being read:
+    // `key` took the value the current file holds.
+    void noteValueTaken(const std::string& key);
+    // `value` cannot take what the current file holds for it (it is locked, or this file may
+    // not set it); reported when the file holds something for it.
+    void noteValueRefused(const ConfigurationValueBase& value);
+    // A stored number outside its declared rule, and what the load made of it.
+    void noteOutsideRule(const std::string& key, const std::string& rule, const std::string& stored,
+                         const std::string& loaded);
+    // A problem with `key` (or, with an empty key, with the object itself), reported at its
+    // place in the current file.
+    void reportProblem(const std::string& key, const std::string& message);
+
     // The names of the top-level objects of every file, in order of first appearance.
     std::vector<std::string> getObjectNames() const;
     // The text and type stored for a value of a top-level object in the last file that holds it.
@@ -88,6 +115,22 @@ public:
 private:
     friend class ConfigWriter;
 
+    struct Site
+    {
+        std::string file;
+        long long line = 0;
+    };
+
+    // What this reader's reads found and looked up. The parsed files stay untouched.
+    struct Session
+    {
+        std::unordered_set<const ConfigNode*> lookedUp;
+        std::vector<ConfigurationFinding> findings;
+        std::map<std::string, ValueOrigin> origins;  // by place (path and key)
+        std::map<std::string, Site> locks;           // by place of the locked object or value
+        std::map<std::string, std::vector<std::string>> askedFor;  // the keys read, by object path
+    };
+
     struct Layer
     {
         std::shared_ptr<const ConfigDocument> document;
@@ -99,11 +142,17 @@ private:
     void addParsed(const QByteArray& bytes, const std::string& sourceName, Origin origin);
     void refuse(const std::string& sourceName, const std::exception& failure);
     bool readInto(const Layer& layer, const ConfigNode& node, ConfigurationObject& object);
-    std::string describeCurrentPlace(const ConfigNode& node) const;
+    std::string currentPath() const;
+    Site siteOf(const ConfigNode& node) const;
+    std::string lockOf(const std::string& key) const;
+    void addFinding(const ConfigNode& node, const std::string& key, const std::string& message);
+    void refuseLockedObject();
+    void reportUnknownEntries(const ConfigurationObject& object);
+    void reportUnknownAttributes(const ConfigNode& node, const std::string& key);
 
     std::vector<Layer> m_layers;
     std::string m_error;
-    std::shared_ptr<std::vector<std::string>> m_warnings;
+    Session m_session;
     const Layer* m_currentLayer = nullptr;
     const ConfigNode* m_current = nullptr;
     std::vector<std::string> m_path;

@@ -7,24 +7,38 @@
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationObject.h"
 
 
+#include <algorithm>
+#include <unordered_set>
+
 namespace Quarvane
 {
 namespace
 {
+using LookedUp = std::unordered_set<const ConfigNode*>;
+
+// Whether anything in this subtree (the node itself included) was never looked up.
+bool holdsUnknown(const ConfigNode& node, const LookedUp& lookedUp)
+{
+    if (lookedUp.count(&node) == 0)
+        return true;
+    return std::any_of(node.children.begin(), node.children.end(),
+                       [&lookedUp](const auto& child) { return holdsUnknown(*child, lookedUp); });
+}
+
 // Copies into `target` whatever of `source`'s children no load looked up; for children that
 // were looked up, recurses so that unknown values inside known objects survive too.
-void mergeUnvisited(const ConfigNode& source, ConfigNode& target)
+void mergeUnknown(const ConfigNode& source, ConfigNode& target, const LookedUp& lookedUp)
 {
     for (const auto& child : source.children)
     {
         ConfigNode* counterpart = target.findSame(*child);
-        if (!child->visited)
+        if (lookedUp.count(child.get()) == 0)
         {
             if (counterpart == nullptr)
                 target.addChild(child->copy());
             continue;
         }
-        if (child->kind != ConfigNode::Kind::Object || !child->holdsUnvisited())
+        if (child->kind != ConfigNode::Kind::Object || !holdsUnknown(*child, lookedUp))
             continue;
         if (counterpart == nullptr)
         {
@@ -34,7 +48,7 @@ void mergeUnvisited(const ConfigNode& source, ConfigNode& target)
             shell->className = child->className;
             counterpart = target.putChild(std::move(shell));
         }
-        mergeUnvisited(*child, *counterpart);
+        mergeUnknown(*child, *counterpart, lookedUp);
     }
 }
 }  // namespace
@@ -70,6 +84,15 @@ void ConfigWriter::putChangedContents(const std::string& objectName, const Confi
     ConfigNode* parent = m_current;
     m_current = beginObject(objectName, objectName, true, {});
     object.saveContent(*this, reference, true);
+    m_current = parent;
+}
+
+void ConfigWriter::putChangedChild(const std::string& className, const std::string& objectName,
+                                   const ConfigurationObject& object, const ConfigurationObject& reference)
+{
+    ConfigNode* parent = m_current;
+    m_current = beginObject(className, objectName, true, {});
+    object.saveDifferences(*this, reference);
     m_current = parent;
 }
 
@@ -122,10 +145,11 @@ void ConfigWriter::putValue(const std::string& key, const std::string& value, co
     putText(key, ConfigValueText::typeName<std::string>(), value, description, editable);
 }
 
-void ConfigWriter::keepUnknownEntries(const ConfigReader& previous)
+void ConfigWriter::keepUnknownEntries(const ConfigReader& replay)
 {
-    for (const auto& layer : previous.m_layers)
-        mergeUnvisited(layer.document->root(), *m_root);
+    for (const auto& layer : replay.m_layers)
+        if (layer.origin == ConfigReader::Origin::UserFile)
+            mergeUnknown(layer.document->root(), *m_root, replay.m_session.lookedUp);
 }
 
 std::string ConfigWriter::toXml() const { return ConfigDocument::serialize(*m_root).toStdString(); }

@@ -28,6 +28,10 @@ public:
     // (object.saveContent(writer, reference, true)).
     void putChangedContents(const std::string& objectName, const ConfigurationObject& object,
                             ConfigReader& reference);
+    // Writes `object` as a nested object holding only what differs from `reference`, its
+    // counterpart with the defaults and the system files applied (object.saveDifferences).
+    void putChangedChild(const std::string& className, const std::string& objectName,
+                         const ConfigurationObject& object, const ConfigurationObject& reference);
 
     void putFloat(const std::string& key, float value, const std::string& description);
     void putValue(const std::string& key, int value, const std::string& description, bool editable = true);
@@ -38,9 +42,10 @@ public:
     void putValue(const std::string& key, const std::string& value, const std::string& description,
                   bool editable = true);
 
-    // Carries over, unchanged, what the files of `previous` hold that no load looked up: objects
-    // and values written by another release. Call it after everything else is written.
-    void keepUnknownEntries(const ConfigReader& previous);
+    // Carries over, unchanged, what the user files of `replay` hold that none of its reads looked
+    // up: objects and values written by another release. Replay the load of every object on
+    // `replay` first, and call this after everything else is written.
+    void keepUnknownEntries(const ConfigReader& replay);
 
     std::string toXml() const;
     // Replaces the file in one step (the old file stays whole if anything fails), readable and

@@ -10,6 +10,12 @@ namespace Quarvane
 // 0: shown in the settings dialog; 1: not shown.
 using GuiVisibility = int;
 
+namespace GuiVisibilities
+{
+constexpr GuiVisibility Shown = 0;
+constexpr GuiVisibility Hidden = 1;
+}  // namespace GuiVisibilities
+
 // How a value is stored:
 //  0 (UserSetting)   read from the system files and the user file, written to the user file;
 //  1 (RuntimeValue)  lives only while the program runs: never read from a file, never written;

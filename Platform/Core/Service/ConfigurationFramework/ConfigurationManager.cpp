@@ -15,6 +15,10 @@
 #include <QtCore/QFileSystemWatcher>
 #include <QtCore/QLockFile>
 #include <QtCore/QTimer>
+#include <QtCore/QStringList>
+
+#include <algorithm>
+#include <atomic>
 
 namespace Quarvane
 {
@@ -57,6 +61,40 @@ bool lock(QLockFile& lockFile, const QString& lockPath, const std::string& userF
 QString absolutePath(const std::string& path)
 {
     return path.empty() ? QString() : QFileInfo(QString::fromStdString(path)).absoluteFilePath();
+}
+
+ConfigurationFinding fileFinding(ConfigurationFinding::Severity severity, const std::string& file,
+                                 const std::string& message)
+{
+    ConfigurationFinding finding;
+    finding.severity = severity;
+    finding.file = file;
+    finding.message = message;
+    return finding;
+}
+
+// A rejected file's error ("file:line:column: what") taken apart.
+ConfigurationFinding errorFinding(const std::string& file, const std::string& error)
+{
+    ConfigurationFinding finding = fileFinding(ConfigurationFinding::Severity::Error, file, error);
+    const QStringList parts = QString::fromStdString(error.substr(std::min(error.size(), file.size() + 1)))
+                                  .split(QLatin1Char(':'));
+    if (error.compare(0, file.size() + 1, file + ":") != 0 || parts.size() < 3)
+        return finding;
+    finding.line = parts[0].toLongLong();
+    finding.column = parts[1].toLongLong();
+    finding.message = parts.mid(2).join(QLatin1Char(':')).trimmed().toStdString();
+    return finding;
+}
+
+// Where every value of `object` and of its children came from in `reader`'s reads.
+void collectOrigins(const ConfigurationObject& object, const std::string& path, const ConfigReader& reader,
+                    ConfigurationLoadResult& result)
+{
+    for (const auto& value : object.getConfigurationValues())
+        result.origins[{path, value->getName()}] = reader.originOf(path, value->getName());
+    for (const auto& child : object.getConfigurationObjects())
+        collectOrigins(*child, path + "/" + child->getName(), reader, result);
 }
 
 // Moves an unreadable file out of the way so a save cannot destroy what the user may still
@@ -102,7 +140,7 @@ std::vector<std::string> keysWithinObject(const std::vector<ConfigTreeDiff::Path
 }
 
 std::unique_ptr<ConfigurationObject> readFresh(const ConfigurationObject& object, const std::string& name,
-                                               ConfigReader reader)
+                                               ConfigReader& reader)
 {
     std::unique_ptr<ConfigurationObject> fresh(object.createDefaultsLikeThis());
     reader.readConfigurationObject(name, *fresh);
@@ -180,10 +218,32 @@ private:
     std::map<QString, FileIdentity> m_identities;
 };
 
+namespace
+{
+std::atomic<ConfigurationManager*> s_scopedInstance{nullptr};
+std::atomic<std::uint64_t> s_instanceGeneration{1};
+}  // namespace
+
 ConfigurationManager& ConfigurationManager::getInstance()
 {
+    if (ConfigurationManager* scoped = s_scopedInstance.load())
+        return *scoped;
     static ConfigurationManager instance;
     return instance;
+}
+
+std::uint64_t ConfigurationManager::getInstanceGeneration() { return s_instanceGeneration.load(); }
+
+ConfigurationManager::ScopedInstance::ScopedInstance()
+    : m_manager(std::make_unique<ConfigurationManager>()), m_previous(s_scopedInstance.exchange(m_manager.get()))
+{
+    ++s_instanceGeneration;
+}
+
+ConfigurationManager::ScopedInstance::~ScopedInstance()
+{
+    s_scopedInstance.store(m_previous);
+    ++s_instanceGeneration;
 }
 
 ConfigurationManager::ConfigurationManager() : m_tracking(std::make_unique<Tracking>()) {}
@@ -247,6 +307,17 @@ std::vector<std::string> ConfigurationManager::getConfigurationObjectNames() con
     return names;
 }
 
+std::vector<ValueSchema> ConfigurationManager::getSchema() const
+{
+    std::vector<ValueSchema> schema;
+    for (const auto& [name, object] : registeredObjects())
+    {
+        std::vector<ValueSchema> group = describeSchema(*object, name);
+        schema.insert(schema.end(), group.begin(), group.end());
+    }
+    return schema;
+}
+
 ConfigurationManager::Registry ConfigurationManager::registeredObjects() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -274,14 +345,15 @@ ParsedFiles parseFiles(const std::vector<std::string>& systemFiles, const std::s
         const std::string& path = systemFiles[i];
         if (!QFile::exists(QString::fromStdString(path)))
         {
-            result.warnings.push_back(path + ": the system configuration file does not exist");
+            result.findings.push_back(fileFinding(ConfigurationFinding::Severity::Warning, path,
+                                                  "the system configuration file does not exist"));
             parsed.systemLayers.emplace_back();
             continue;
         }
         ConfigReader reader = ConfigReader::fromFile(path, ConfigReader::Origin::SystemFile);
         if (!reader.isValid())
         {
-            result.errors.push_back(reader.errorString());
+            result.findings.push_back(errorFinding(path, reader.errorString()));
             reader = previous != nullptr ? previous->systemLayers[i] : ConfigReader();
         }
         parsed.systemLayers.push_back(reader);
@@ -293,18 +365,26 @@ ParsedFiles parseFiles(const std::vector<std::string>& systemFiles, const std::s
         parsed.userFileRead = parsed.userLayer.isValid();
         if (!parsed.userFileRead)
         {
-            result.errors.push_back(parsed.userLayer.errorString());
+            result.findings.push_back(errorFinding(userFile, parsed.userLayer.errorString()));
             parsed.userLayer = previous != nullptr ? previous->userLayer : ConfigReader();
         }
     }
     return parsed;
 }
 
-void collectWarnings(const ConfigReader& reader, const std::vector<ConfigurationObject*>& objects,
+// The reader's findings after those of the files, each also as a line of text, then the
+// groups' own messages.
+void collectFindings(const ConfigReader& reader, const std::vector<ConfigurationObject*>& objects,
                      ConfigurationLoadResult& result)
 {
-    const std::vector<std::string> valueWarnings = reader.warnings();
-    result.warnings.insert(result.warnings.end(), valueWarnings.begin(), valueWarnings.end());
+    result.findings.insert(result.findings.end(), reader.findings().begin(), reader.findings().end());
+    for (const ConfigurationFinding& finding : result.findings)
+    {
+        if (finding.severity == ConfigurationFinding::Severity::Error)
+            result.errors.push_back(finding.toString());
+        else
+            result.warnings.push_back(finding.toString());
+    }
     for (const ConfigurationObject* object : objects)
     {
         const std::vector<std::string> messages = object->getUserWarningMessages();
@@ -348,12 +428,20 @@ ConfigurationLoadResult ConfigurationManager::loadConfiguration(const std::vecto
         rememberHeldValues(name, *object);
         loaded.push_back(object.get());
     }
-    collectWarnings(reader, loaded, result);
+    collectFindings(reader, loaded, result);
+    for (const auto& [name, object] : objects)
+        collectOrigins(*object, name, reader, result);
     for (ConfigurationObject* object : loaded)
         object->emitSignalsAfterConfigLoading();
     if (m_watch)
         rearmWatch();
     return result;
+}
+
+ValueOrigin ConfigurationLoadResult::originOf(const std::string& path, const std::string& key) const
+{
+    const auto found = origins.find({path, key});
+    return found == origins.end() ? ValueOrigin() : found->second;
 }
 
 ConfigReader ConfigurationManager::getSystemReference() const
@@ -486,7 +574,7 @@ ConfigurationLoadResult ConfigurationManager::reloadConfiguration()
     const ParsedFiles parsed = parseFiles(systemFiles, userFile, result, &previous);
     std::vector<ConfigReader> layers = parsed.systemLayers;
     layers.push_back(parsed.userLayer);
-    const ConfigReader reader = ConfigReader::layered(layers);
+    ConfigReader reader = ConfigReader::layered(layers);
 
     std::map<std::string, NodePointer> held;
     std::vector<ConfigurationObject*> reloaded;
@@ -507,7 +595,8 @@ ConfigurationLoadResult ConfigurationManager::reloadConfiguration()
             const ConfigReader unsaved = ConfigReader::fromDocument(
                 ConfigDocument::adopt(ConfigTreeDiff::select(*current, pending), "<unsaved changes>"),
                 ConfigReader::Origin::UserFile);
-            target = readFresh(*object, name, ConfigReader::layered({reader, unsaved}));
+            ConfigReader withUnsaved = ConfigReader::layered({reader, unsaved});
+            target = readFresh(*object, name, withUnsaved);
         }
         const NodePointer targetValues = heldValues(name, *target);
         if (ConfigTreeDiff::changedValues(*current, *targetValues, true).empty())
@@ -517,7 +606,7 @@ ConfigurationLoadResult ConfigurationManager::reloadConfiguration()
         object->takeOverReloadedContent(*target, changedKeys);
         reloaded.push_back(object.get());
     }
-    collectWarnings(reader, {}, result);
+    collectFindings(reader, {}, result);
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_systemLayers = parsed.systemLayers;

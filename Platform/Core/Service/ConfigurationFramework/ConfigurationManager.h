@@ -1,7 +1,9 @@
 #pragma once
 
 #include "Platform/Core/Service/ConfigurationFramework/ConfigReader.h"
+#include "Platform/Core/Service/ConfigurationFramework/ConfigurationSchema.h"
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -14,14 +16,25 @@ namespace Quarvane
 
 class ConfigurationObject;
 
-// What a load reports: files that were rejected (each "file:line:column: what") and the
-// warnings the user should see (values that could not be used, the groups' own messages).
+// The account of a load: what it found, and where every value of every registered object took
+// its value from.
 struct ConfigurationLoadResult
 {
+    // Files that were rejected, each "file:line:column: what".
     std::vector<std::string> errors;
+    // What the user should see, one line each: every finding as text, then the groups' own
+    // messages.
     std::vector<std::string> warnings;
+    // Every finding with its parts: rejected and missing files, values that could not be used,
+    // refused by a lock, not for the file they stand in, outside their rule, and unknown keys,
+    // objects and attributes inside known groups.
+    std::vector<ConfigurationFinding> findings;
+    // Where each value came from, by object path ("Group" or "Group/Child") and key.
+    std::map<std::pair<std::string, std::string>, ValueOrigin> origins;
 
     bool isClean() const { return errors.empty() && warnings.empty(); }
+    // The origin of one value; the default for a value the load does not know.
+    ValueOrigin originOf(const std::string& path, const std::string& key) const;
 };
 
 // What a save reports.
@@ -51,8 +64,31 @@ struct ConfigurationSaveResult
 class ConfigurationManager
 {
 public:
-    // The process-wide manager, which the configuration groups register with.
+    // The process-wide manager, which the configuration groups register with; while a
+    // ScopedInstance exists, that scope's manager.
     static ConfigurationManager& getInstance();
+    // Changes whenever getInstance() starts answering another manager, so that a group can tell
+    // that its registered instance belongs to a manager that no longer answers.
+    static std::uint64_t getInstanceGeneration();
+
+    // For tests: while it exists, getInstance() answers a fresh manager of its own, and the
+    // groups register fresh instances with it on their next getRegisteredInstance(). Scopes nest;
+    // the end of one puts the previous manager back, with the groups registered there. Create
+    // and end scopes on one thread, while no other thread uses the configuration.
+    class ScopedInstance
+    {
+    public:
+        ScopedInstance();
+        ~ScopedInstance();
+        ScopedInstance(const ScopedInstance&) = delete;
+        ScopedInstance& operator=(const ScopedInstance&) = delete;
+
+        ConfigurationManager& manager() { return *m_manager; }
+
+    private:
+        std::unique_ptr<ConfigurationManager> m_manager;
+        ConfigurationManager* m_previous;
+    };
 
     // A separate manager, for tools and tests that must not touch the process-wide one.
     ConfigurationManager();
@@ -67,6 +103,9 @@ public:
     ConfigurationObject* getConfigurationObject(const std::string& name) const;
     // Registered names, sorted.
     std::vector<std::string> getConfigurationObjectNames() const;
+    // Every value of every registered object (children included) as declared: type, default,
+    // description, visibility, persistence, product mask and rule; by name, then declaration order.
+    std::vector<ValueSchema> getSchema() const;
 
     // Reads the system files, then the user file (which need not exist), into every registered
     // object and lets each object emit its signals once. A file that cannot be parsed is

@@ -2,6 +2,7 @@
 
 #include "Platform/Core/Service/ConfigurationFramework/ConfigReader.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigWriter.h"
+#include "Platform/Core/Service/Exceptions/QvLogicException.h"
 
 #include <algorithm>
 
@@ -15,7 +16,7 @@ ConfigurationObject::ConfigurationObject(const std::string& name, const std::str
 }
 
 ConfigurationObject::ConfigurationObject(const ConfigurationObject& other)
-    : ConfigurationItemBase(other), m_annotation(other.m_annotation)
+    : ConfigurationItemBase(other), m_annotation(other.m_annotation), m_className(other.m_className)
 {
     copyValuesFrom(other);
     copyChildrenFrom(other);
@@ -27,6 +28,7 @@ ConfigurationObject& ConfigurationObject::operator=(const ConfigurationObject& o
         return *this;
     ConfigurationItemBase::operator=(other);
     m_annotation = other.m_annotation;
+    m_className = other.m_className;
     copyValuesFrom(other);
     copyChildrenFrom(other);
     return *this;
@@ -67,6 +69,8 @@ void ConfigurationObject::loadContent(ConfigReader& reader)
 {
     if (!isEditable())
         return;
+    for (const auto& child : m_children)
+        reader.readClassContents(child->getClassName(), child->getName(), *child);
     for (const auto& value : m_values)
         value->loadContent(reader);
     bool editable = true;
@@ -76,6 +80,8 @@ void ConfigurationObject::loadContent(ConfigReader& reader)
 
 void ConfigurationObject::saveContent(ConfigWriter& writer) const
 {
+    for (const auto& child : m_children)
+        writer.putClassContents(child->getClassName(), child->getName(), *child, "");
     for (const auto& value : m_values)
         if (value->getPersistence() != Persistences::RuntimeValue)
             value->saveContent(writer);
@@ -84,6 +90,7 @@ void ConfigurationObject::saveContent(ConfigWriter& writer) const
 ConfigurationObject* ConfigurationObject::createConfigurationObject() const
 {
     auto* fresh = new ConfigurationObject(getName(), m_annotation, getPersistence(), getProductType());
+    fresh->m_className = m_className;
     for (const auto& value : m_values)
     {
         ConfigurationValueBase* copy = value->clone();
@@ -107,29 +114,73 @@ void ConfigurationObject::saveContent(ConfigWriter& writer, ConfigReader& refere
         saveContent(writer);
         return;
     }
-    for (const ConfigurationValueBase* value : valuesForUserFile(reference))
-        value->saveContent(writer);
+    if (const std::unique_ptr<ConfigurationObject> stored = userFileReference(reference))
+        saveDifferences(writer, *stored);
 }
 
 bool ConfigurationObject::canBeSavedToUserConfig(ConfigReader& reference) const
 {
-    return !valuesForUserFile(reference).empty();
+    const std::unique_ptr<ConfigurationObject> stored = userFileReference(reference);
+    return stored != nullptr && differsForUserFile(*stored);
 }
 
-std::vector<const ConfigurationValueBase*> ConfigurationObject::valuesForUserFile(ConfigReader& reference) const
+// This object as the defaults and the system files give it; null when nothing of the user's
+// would apply (not a user setting, or locked by an administrator).
+std::unique_ptr<ConfigurationObject> ConfigurationObject::userFileReference(ConfigReader& reference) const
+{
+    if (getPersistence() != Persistences::UserSetting)
+        return nullptr;
+    std::unique_ptr<ConfigurationObject> stored(createConfigurationObject());
+    reference.readConfigurationObject(getName(), *stored);
+    if (!stored->isEditable())
+        return nullptr;
+    return stored;
+}
+
+namespace
+{
+// Whether a child goes to the user file, against its counterpart in the reference.
+bool childForUserFile(const ConfigurationObject& child, const ConfigurationObject* reference)
+{
+    if (child.getPersistence() != Persistences::UserSetting)
+        return false;
+    return reference == nullptr || (reference->isEditable() && child.differsForUserFile(*reference));
+}
+}  // namespace
+
+bool ConfigurationObject::differsForUserFile(const ConfigurationObject& reference) const
+{
+    return !valuesForUserFile(reference).empty() ||
+           std::any_of(m_children.begin(), m_children.end(), [&reference](const auto& child) {
+               return childForUserFile(*child, reference.getConfigurationObject(child->getName()));
+           });
+}
+
+void ConfigurationObject::saveDifferences(ConfigWriter& writer, const ConfigurationObject& reference) const
+{
+    for (const auto& child : m_children)
+    {
+        const ConfigurationObject* counterpart = reference.getConfigurationObject(child->getName());
+        if (!childForUserFile(*child, counterpart))
+            continue;
+        if (counterpart == nullptr)
+            writer.putClassContents(child->getClassName(), child->getName(), *child, "");
+        else
+            writer.putChangedChild(child->getClassName(), child->getName(), *child, *counterpart);
+    }
+    for (const ConfigurationValueBase* value : valuesForUserFile(reference))
+        value->saveContent(writer);
+}
+
+std::vector<const ConfigurationValueBase*> ConfigurationObject::valuesForUserFile(
+    const ConfigurationObject& reference) const
 {
     std::vector<const ConfigurationValueBase*> changed;
-    if (getPersistence() != Persistences::UserSetting)
-        return changed;
-    const std::unique_ptr<ConfigurationObject> referenceObject(createConfigurationObject());
-    reference.readConfigurationObject(getName(), *referenceObject);
-    if (!referenceObject->isEditable())
-        return changed;  // locked by an administrator: nothing of the user's would apply
     for (const auto& value : m_values)
     {
         if (value->getPersistence() != Persistences::UserSetting)
             continue;
-        const ConfigurationValueBase* referenceValue = referenceObject->getConfigurationValue(value->getName());
+        const ConfigurationValueBase* referenceValue = reference.getConfigurationValue(value->getName());
         if (referenceValue != nullptr && !referenceValue->isEditable())
             continue;
         if (referenceValue == nullptr || !value->comapreValue(*referenceValue))
@@ -214,8 +265,12 @@ std::vector<const ConfigurationValueBase*> ConfigurationObject::getDifferentConf
 void ConfigurationObject::addConfigurationValue(ConfigurationValueBase* value)
 {
     std::unique_ptr<ConfigurationValueBase> owned(value);
-    if (!owned || m_valuesByKey.count(owned->getName()) != 0)
+    if (!owned)
         return;
+    if (m_valuesByKey.count(owned->getName()) != 0)
+        throw QvLogicException(getName() + "/" + owned->getName() + ": the key is declared twice",
+                               "ConfigurationFramework", "ConfigurationObject::addConfigurationValue", __FILE__,
+                               __LINE__);
     m_valuesByKey.emplace(owned->getName(), owned.get());
     m_values.push_back(std::move(owned));
 }
@@ -223,8 +278,12 @@ void ConfigurationObject::addConfigurationValue(ConfigurationValueBase* value)
 void ConfigurationObject::addConfigurationObject(ConfigurationObject* object)
 {
     std::unique_ptr<ConfigurationObject> owned(object);
-    if (!owned || m_childrenByName.count(owned->getName()) != 0)
+    if (!owned)
         return;
+    if (m_childrenByName.count(owned->getName()) != 0)
+        throw QvLogicException(getName() + "/" + owned->getName() + ": the object is declared twice",
+                               "ConfigurationFramework", "ConfigurationObject::addConfigurationObject", __FILE__,
+                               __LINE__);
     m_childrenByName.emplace(owned->getName(), owned.get());
     m_children.push_back(std::move(owned));
 }

@@ -29,10 +29,11 @@ public:
     ConfigurationObject& operator=(const ConfigurationObject& other);
 
     virtual ~ConfigurationObject();
-    // Reads this object's values and its editable flag from the reader's current object.
-    // Does nothing when the object is locked.
+    // Reads this object's children (each as a nested object of its class and name), its values
+    // and its editable flag from the reader's current object. Does nothing when the object is
+    // locked.
     virtual void loadContent(ConfigReader& reader);
-    // Writes every value.
+    // Writes every child, as a nested object, then every value but the run-time ones.
     virtual void saveContent(ConfigWriter& writer) const;
     // A new instance with this one's name and all defaults; the caller owns it.
     virtual ConfigurationObject* createConfigurationObject() const;
@@ -42,12 +43,20 @@ public:
     // the files into: createConfigurationObject() unless a group's defaults depend on how the
     // instance was set up.
     virtual ConfigurationObject* createDefaultsLikeThis() const;
-    // With `onlyChanged` false, the same as saveContent(writer). Otherwise writes the values a
-    // user changed: those that differ from what `reference` (the defaults with the system files
-    // applied) gives, leaving out values the reference locks and values the user file never holds.
+    // With `onlyChanged` false, the same as saveContent(writer). Otherwise writes what a user
+    // changed (saveDifferences) against what `reference` (the defaults with the system files
+    // applied) gives; nothing when the reference locks this object.
     virtual void saveContent(ConfigWriter& writer, ConfigReader& reference, bool onlyChanged) const;
     // Whether saveContent(writer, reference, true) has anything to write.
     virtual bool canBeSavedToUserConfig(ConfigReader& reference) const;
+    // For the user file, against `reference` (this object with the defaults and the system files
+    // applied): whether anything differs that the user file may hold, in the values or, nested,
+    // in the children. Values and children the reference locks, and those the user file never
+    // holds, do not count.
+    virtual bool differsForUserFile(const ConfigurationObject& reference) const;
+    // Writes what differsForUserFile finds: each differing child as a nested object holding its
+    // own differences, then the differing values.
+    virtual void saveDifferences(ConfigWriter& writer, const ConfigurationObject& reference) const;
     // Puts every value back to its default.
     virtual void setDefaultValues();
     virtual bool hasNonEditableEntries() const;
@@ -67,6 +76,8 @@ public:
 
     void clearUserWarningMessages() { m_userWarnings.clear(); }
     const std::string& getAnnotation() const { return m_annotation; }
+    // The class a nested object is stored under in a file: its name unless set otherwise.
+    const std::string& getClassName() const { return m_className.empty() ? getName() : m_className; }
 
     ConfigurationValueBase* getConfigurationValue(const std::string& key);
     const ConfigurationValueBase* getConfigurationValue(const std::string& key) const;
@@ -83,18 +94,22 @@ public:
     std::vector<const ConfigurationValueBase*> getDifferentConfigurationValues(const ConfigurationObject& other) const;
 
 protected:
-    // Takes ownership. A key added twice keeps the first value and deletes the second.
+    // Takes ownership. A key added twice is a programming error: the second value is deleted and
+    // QvLogicException names the object and the key.
     void addConfigurationValue(ConfigurationValueBase* value);
-    // Takes ownership. A name added twice keeps the first object and deletes the second.
+    // Takes ownership. A name added twice is a programming error, as for values.
     void addConfigurationObject(ConfigurationObject* object);
     void removeAllConfigurationObjects();
+    void setClassName(const std::string& className) { m_className = className; }
 
 private:
     void copyValuesFrom(const ConfigurationObject& other);
     void copyChildrenFrom(const ConfigurationObject& other);
-    std::vector<const ConfigurationValueBase*> valuesForUserFile(ConfigReader& reference) const;
+    std::unique_ptr<ConfigurationObject> userFileReference(ConfigReader& reference) const;
+    std::vector<const ConfigurationValueBase*> valuesForUserFile(const ConfigurationObject& reference) const;
 
     std::string m_annotation;
+    std::string m_className;
     ValueList m_values;
     std::unordered_map<std::string, ConfigurationValueBase*> m_valuesByKey;
     ObjectList m_children;

@@ -3,9 +3,11 @@
 #include "Platform/Core/Service/ConfigurationFramework/ConfigReader.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigValueText.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigWriter.h"
+#include "Platform/Core/Service/Exceptions/QvLogicException.h"
 
 #include <cstring>
 #include <type_traits>
+#include <utility>
 
 namespace Quarvane
 {
@@ -25,6 +27,12 @@ bool sameValue<double>(const double& a, const double& b)
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
+// The types that can carry a rule.
+template <class T>
+struct IsNumber : std::integral_constant<bool, std::is_arithmetic_v<T> && !std::is_same_v<T, bool>>
+{
+};
+
 template <class T>
 int readStored(ConfigReader& reader, const ConfigurationValue<T>& value, T& stored, bool& editable)
 {
@@ -37,8 +45,11 @@ int readStored(ConfigReader& reader, const ConfigurationValue<T>& value, T& stor
 
 ConfigurationValueBase::ConfigurationValueBase(const std::string& key, const std::string& description,
                                                GuiVisibility guiVisibility, Persistence persistence,
-                                               ProductType productType)
-    : ConfigurationItemBase(key, persistence, productType), m_description(description), m_guiVisibility(guiVisibility)
+                                               ProductType productType, ValueRule rule)
+    : ConfigurationItemBase(key, persistence, productType),
+      m_description(description),
+      m_guiVisibility(guiVisibility),
+      m_rule(std::move(rule))
 {
 }
 
@@ -52,23 +63,50 @@ bool ConfigurationValueBase::acceptsStoredValue(bool fromUserFile) const
 template <class T>
 ConfigurationValue<T>::ConfigurationValue(const std::string& key, const std::string& description,
                                           const T& defaultValue, GuiVisibility guiVisibility,
-                                          Persistence persistence, ProductType productType)
-    : ConfigurationValueBase(key, description, guiVisibility, persistence, productType),
+                                          Persistence persistence, ProductType productType, ValueRule rule)
+    : ConfigurationValueBase(key, description, guiVisibility, persistence, productType, std::move(rule)),
       m_defaultValue(defaultValue),
       m_value(defaultValue)
 {
+    if (!IsNumber<T>::value && getRule().isDeclared())
+        throw QvLogicException(key + ": only numbers carry a rule", "ConfigurationFramework",
+                               "ConfigurationValue::ConfigurationValue", __FILE__, __LINE__);
+}
+
+template <class T>
+T ConfigurationValue<T>::clampedToRule(const T& value) const
+{
+    if constexpr (IsNumber<T>::value)
+        return static_cast<T>(getRule().clamp(static_cast<double>(value)));
+    else
+        return value;
 }
 
 template <class T>
 void ConfigurationValue<T>::loadContent(ConfigReader& reader)
 {
     if (!acceptsStoredValue(reader.readsUserFile()))
+    {
+        reader.noteValueRefused(*this);
         return;
+    }
     T stored = m_value;
     bool editable = true;
     const int status = readStored(reader, *this, stored, editable);
     if (status == ConfigReader::Found)
+    {
+        // A value the file locks stays as the administrator wrote it.
+        if constexpr (IsNumber<T>::value)
+            if (editable && !getRule().allows(static_cast<double>(stored)))
+            {
+                const T loaded = static_cast<T>(getRule().repairLoaded(static_cast<double>(stored)));
+                reader.noteOutsideRule(getName(), getRule().describe(), ConfigValueText::format(stored),
+                                       ConfigValueText::format(loaded));
+                stored = loaded;
+            }
         m_value = stored;
+        reader.noteValueTaken(getName());
+    }
     if (status != ConfigReader::NotFound)
         setEditable(editable);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationItemBase.h"
+#include "Platform/Core/Service/ConfigurationFramework/ValueRule.h"
 
 #include <string>
 
@@ -16,7 +17,7 @@ class ConfigurationValueBase : public ConfigurationItemBase
 {
 public:
     ConfigurationValueBase(const std::string& key, const std::string& description, GuiVisibility guiVisibility,
-                           Persistence persistence, ProductType productType);
+                           Persistence persistence, ProductType productType, ValueRule rule = {});
     ~ConfigurationValueBase() override = default;
 
     virtual void loadContent(ConfigReader& reader) = 0;
@@ -37,6 +38,8 @@ public:
 
     const std::string& getDescription() const { return m_description; }
     GuiVisibility getGuiVisibility() const { return m_guiVisibility; }
+    // The declared rule of a numeric value; none for the others and for values declared without.
+    const ValueRule& getRule() const { return m_rule; }
 
     // A secret (a password) is never shown as text: tools mask it and load warnings leave it out.
     bool isSecret() const { return m_secret; }
@@ -53,6 +56,7 @@ protected:
 private:
     std::string m_description;
     GuiVisibility m_guiVisibility;
+    ValueRule m_rule;
     bool m_secret = false;
 };
 
@@ -61,12 +65,17 @@ template <class T>
 class ConfigurationValue : public ConfigurationValueBase
 {
 public:
+    // A rule is for int, unsigned int and double values; giving one to another type is a
+    // programming error (QvLogicException).
     ConfigurationValue(const std::string& key, const std::string& description, const T& defaultValue,
-                       GuiVisibility guiVisibility, Persistence persistence, ProductType productType);
+                       GuiVisibility guiVisibility, Persistence persistence, ProductType productType,
+                       ValueRule rule = {});
 
     const T& getValue() const { return m_value; }
     // Stores without notifying anybody; groups notify in their own setters.
     void setValue(const T& value) { m_value = value; }
+    // `value` brought inside the declared range; unchanged without one.
+    T clampedToRule(const T& value) const;
     const T& getDefaultValue() const { return m_defaultValue; }
 
     void loadContent(ConfigReader& reader) override;

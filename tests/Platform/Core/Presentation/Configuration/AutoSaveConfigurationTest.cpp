@@ -132,8 +132,7 @@ TEST(AutoSaveConfiguration, LoadsThroughTheManagerAndReportsTheLoadedValues)
 
 TEST(AutoSaveConfiguration, RacingThreadsRegisterOneInstanceOnce)
 {
-    ASSERT_EQ(ConfigurationManager::getInstance().getConfigurationObject("AutoSaveConfiguration"), nullptr)
-        << "this test needs a process of its own";
+    ConfigurationManager::ScopedInstance scope;
     std::vector<AutoSaveConfiguration*> seen(16, nullptr);
     std::vector<std::thread> threads;
     for (std::size_t i = 0; i < seen.size(); ++i)

@@ -5,6 +5,7 @@
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationManager.h"
 #include "ColorTestSupport.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QtCore/QFile>
@@ -88,7 +89,12 @@ TEST(ColorConfigurationFiles, SystemLocksHoldAgainstTheUserAndSavingWritesOnlyTh
     LoadedColors loaded;
     Testing::SignalLog log(*loaded.colors);
     const ConfigurationLoadResult result = loaded.manager.loadConfiguration({system}, user);
-    EXPECT_TRUE(result.isClean()) << (result.warnings.empty() ? "" : result.warnings.front());
+    // The user's components of the two locked colours are refused, each naming the lock.
+    ASSERT_EQ(result.findings.size(), 6u);
+    for (const ConfigurationFinding& refused : result.findings)
+        EXPECT_THAT(refused.toString(),
+                    ::testing::MatchesRegex(".*user\\.xml:[0-9]+:[0-9]+: ColorConfiguration/"
+                                            "Tool(Die|Pad)/[rgb]: ignored: .* locked at .*site\\.xml:2"));
     EXPECT_EQ(log.entries, (std::vector<string>{"all", "configuration"}));
 
     const ColorConfiguration& colors = *loaded.colors;

@@ -2,6 +2,7 @@
 
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationManager.h"
 #include "ColorTestSupport.h"
+#include "tests/Platform/Core/Gui/WidgetTools/GuiApplication.h"
 
 #include <gtest/gtest.h>
 
@@ -196,12 +197,11 @@ TEST(ColorNames, ComeFromTheRegisteredGroup)
 
 TEST(ColorNames, AreTranslatedInTheGroupsContext)
 {
-    int argc = 1;
-    char name[] = "test";
-    char* argv[] = {name, nullptr};
-    QCoreApplication application(argc, argv);
+    Testing::guiApplication();  // the process's one application, for the translator
     ColorCatalogue catalogue;
     QCoreApplication::installTranslator(&catalogue);
+    // The names are translated when the group is made: a fresh one, made under the translator.
+    ConfigurationManager::ScopedInstance scope;
     EXPECT_EQ(ColorConfiguration::getColorName(ColorConfiguration::BackgroundTopColor), "Hintergrund oben");
     EXPECT_EQ(ColorConfiguration::getColorName(ColorConfiguration::BackgroundBottomColor), "Background Bottom");
     EXPECT_EQ(ColorConfiguration::getColorName(ColorConfiguration::MarkedLine), "Unbestimmte Farbe");
@@ -210,6 +210,7 @@ TEST(ColorNames, AreTranslatedInTheGroupsContext)
 
 TEST(ColorNames, WithoutARegisteredGroupColoursAreNotAvailable)
 {
+    ConfigurationManager::ScopedInstance scope;
     ConfigurationManager::getInstance().addConfigurationObject(
         std::make_shared<ConfigurationObject>("ColorConfiguration", "", 0, 63), "ColorConfiguration");
     EXPECT_EQ(ColorConfiguration::findRegisteredInstance(), nullptr);

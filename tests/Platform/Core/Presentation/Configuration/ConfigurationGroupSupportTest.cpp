@@ -40,8 +40,20 @@ TEST(GroupSupport, SetterComparesBeforeClampingStoresTheClampedValueAndEmitsIt)
 TEST(GroupSupport, TypedLookupOfAMissingOrMistypedValueIsAProgrammingError)
 {
     Speeds group;
-    EXPECT_THROW(GroupSupport::valueOf<int>(group, "Nope"), std::logic_error);
-    EXPECT_THROW(GroupSupport::valueOf<double>(group, "Speed"), std::bad_cast);
+    const auto errorOf = [&group](auto lookup) {
+        try
+        {
+            lookup(group);
+        }
+        catch (const QvLogicException& error)
+        {
+            return error.getMessage();
+        }
+        return std::string("no error");
+    };
+    EXPECT_EQ(errorOf([](Speeds& g) { GroupSupport::valueOf<int>(g, "Nope"); }), "Speeds/Nope: no such value");
+    EXPECT_EQ(errorOf([](Speeds& g) { GroupSupport::valueOf<double>(g, "Speed"); }),
+              "Speeds/Speed: is a int value, not a double value");
 }
 
 TEST(GroupSupport, HiddenValuesAreNeverVisible)

@@ -19,6 +19,9 @@ const ColorRGB s_fallback(0.5f, 0.25f, 0.125f);
 
 TEST(ColorRGB, BytesAreDividedInSinglePrecisionAndNothingIsClamped)
 {
+    // Three ints are bytes, whether through the constructor or the named factory.
+    EXPECT_EQ(ColorRGB(107, 126, 153), ColorRGB(107.0f / 255.0f, 126.0f / 255.0f, 153.0f / 255.0f));
+    EXPECT_EQ(ColorRGB(107, 0, 255), ColorRGB(0.41960785f, 0.0f, 1.0f));
     EXPECT_EQ(ColorRGB::fromBytes(107, 0, 255), ColorRGB(0.41960785f, 0.0f, 1.0f));
     EXPECT_EQ(ColorRGB::fromBytes(510, -51, 255) * 2.0f, ColorRGB(4.0f, -0.4f, 2.0f));
     const ColorRGB withNaN(NAN, 0.0f, 0.0f);
@@ -125,6 +128,7 @@ TEST(DrawColor, TypeSourceResolvesThroughTheRegisteredColours)
 TEST(DrawColor, TypeSourceWithoutRegisteredColoursGivesTheFallback)
 {
     // Another object holds the group's name, so the colour group cannot register.
+    ConfigurationManager::ScopedInstance scope;
     ConfigurationManager::getInstance().addConfigurationObject(
         std::make_shared<ConfigurationObject>("ColorConfiguration", "", 0, 63), "ColorConfiguration");
     DrawColor color;

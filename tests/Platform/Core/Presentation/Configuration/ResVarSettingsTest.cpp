@@ -129,7 +129,7 @@ TEST(ResVarSettingsActivation, DefaultTypeNeedsTheDescription)
     EXPECT_EQ(settings->getDisplayName(), "Thinning");
 }
 
-TEST(ResVarSettingsSkinDefinition, OnlyForAnActiveManualDiscreteScale)
+TEST(ResVarSettingsSkinDefinition, WhenTheActiveTypeIsManualDiscrete)
 {
     auto description = makeThinningDescription();
     auto settings = settingsWith(description, "mc");
@@ -147,10 +147,15 @@ TEST(ResVarSettingsSkinDefinition, OnlyForAnActiveManualDiscreteScale)
     manual->deleteTick(2.0);
     EXPECT_EQ(settings->getDiscreteSkinDefinitionSettings()->values, (std::vector<double>{1.0, 3.0}));
 
-    // A continuous scale set to a discrete type is still no manual discrete scale.
+    // The active type decides: a continuous scale set to the manual discrete type hands out the
+    // manual discrete scale's ticks; without a manual discrete scale there are none.
     settings->activatePropertyType(ScaleType::Continuous);
     settings->getContinuousProperty()->setType(ScaleType::ManualDiscrete);
-    EXPECT_EQ(settings->getDiscreteSkinDefinitionSettings(), nullptr);
+    ASSERT_NE(settings->getDiscreteSkinDefinitionSettings(), nullptr);
+    EXPECT_EQ(settings->getDiscreteSkinDefinitionSettings()->values, (std::vector<double>{1.0, 3.0}));
+    auto continuousOnly = settingsWith(description, "c");
+    continuousOnly->getContinuousProperty()->setType(ScaleType::ManualDiscrete);
+    EXPECT_EQ(continuousOnly->getDiscreteSkinDefinitionSettings(), nullptr);
 }
 
 TEST(ResVarSettingsCopy, DeepCopiesKeepActivationAndDoNotCount)

@@ -5,6 +5,7 @@
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationManager.h"
 #include "Platform/Core/Service/Security/SecurityTools.h"
 #include "EmissionLog.h"
+#include "tests/Platform/Core/Gui/WidgetTools/GuiApplication.h"
 #include "tests/Platform/Core/Service/Logging/LogCapture.h"
 
 #include <gtest/gtest.h>
@@ -80,11 +81,8 @@ protected:
 
 TEST(StandardFilesConfiguration, LanguageDefaultFollowsTheApplicationsLanguageProperty)
 {
-    EXPECT_EQ(Files().getCurrentLanguage(), "english") << "no application object";
-    int argc = 1;
-    char name[] = "test";
-    char* argv[] = {name, nullptr};
-    QCoreApplication application(argc, argv);
+    // The process's one application, shared by every test that needs one.
+    QCoreApplication& application = Testing::guiApplication();
     const std::pair<QVariant, const char*> cases[] = {
         {QVariant(), "english"}, {QString("ja"), "japanese"}, {QString("jap"), "english"}, {QString("de"), "english"}};
     for (const auto& [property, language] : cases)
@@ -92,6 +90,7 @@ TEST(StandardFilesConfiguration, LanguageDefaultFollowsTheApplicationsLanguagePr
         application.setProperty("language", property);
         EXPECT_EQ(Files().getCurrentLanguage(), language) << property.toString().toStdString();
     }
+    application.setProperty("language", QVariant());
 }
 
 TEST(StandardFilesConfiguration, SettersNotifyTheirOwnSignalOnlyOnChange)

@@ -1,6 +1,11 @@
 #include "Platform/Core/Service/BuildInformation/BuildInformation.h"
 
+#include <QtCore/QByteArray>
+#include <QtCore/QtGlobal>
+
 #include <gtest/gtest.h>
+
+#include <stdexcept>
 
 namespace
 {
@@ -26,6 +31,27 @@ TEST(BuildInformation, TestsCanChooseTheRunningProductAndRelease)
     EXPECT_EQ(BuildInformation::productName(16), "Tube");
     BuildInformation::setReleaseVersion("R13");
     EXPECT_EQ(BuildInformation::getReleaseVersion(), "R13");
+}
+
+TEST(BuildInformation, AnEnvironmentNamingNoProductIsAnError)
+{
+    const QByteArray saved = qgetenv(BuildInformation::s_productVariable);
+    const auto productIn = [](const char* text) {
+        qputenv(BuildInformation::s_productVariable, text);
+        return BuildInformation::productFromEnvironment();
+    };
+    EXPECT_EQ(productIn("trimming"), Quarvane::Products::Trimming);
+    EXPECT_EQ(productIn(""), Quarvane::Products::Forming);
+    try
+    {
+        productIn("bogus");
+        ADD_FAILURE() << "no error for a product named bogus";
+    }
+    catch (const std::invalid_argument& error)
+    {
+        EXPECT_NE(std::string(error.what()).find("QUARVANE_PRODUCT is \"bogus\""), std::string::npos) << error.what();
+    }
+    qputenv(BuildInformation::s_productVariable, saved);
 }
 
 }  // namespace

@@ -176,7 +176,7 @@ TEST(ConfigFile, TheDeepestAcceptedFileIsCarriedOverAndOneLevelMoreIsRefused)
         closing = "</object>" + closing;
     }
     const std::string deepest = configurationXml(opening + closing);
-    const ConfigReader reader = ConfigReader::fromXml(deepest);
+    const ConfigReader reader = ConfigReader::fromXml(deepest, ConfigReader::Origin::UserFile);
     ASSERT_TRUE(reader.isValid()) << reader.errorString();
     ConfigWriter writer;
     writer.keepUnknownEntries(reader);

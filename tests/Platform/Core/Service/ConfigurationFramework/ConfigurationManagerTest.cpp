@@ -268,3 +268,128 @@ TEST_F(ConfigurationManagerTest, ObjectRegisteringWhileALoadIsUnderWayGetsTheLoa
 }
 
 }  // namespace
+
+namespace
+{
+// A group whose numbers carry rules: a clamped range, enforced choices and choices kept as stored.
+class RuledGroup : public SampleGroup
+{
+public:
+    RuledGroup() : SampleGroup("RuledGroup")
+    {
+        addConfigurationValue(new ConfigurationValue<int>("Size", "", 12, GuiVisibilities::Shown,
+                                                          Persistences::UserSetting, Products::All,
+                                                          ValueRule::range(10, 18, ValueRule::OnLoad::Clamp)));
+        addConfigurationValue(new ConfigurationValue<int>("Mode", "", 1, GuiVisibilities::Shown,
+                                                          Persistences::UserSetting, Products::All,
+                                                          ValueRule::oneOf({{1, "One"}, {2, "Two"}}, 2)));
+        addConfigurationValue(new ConfigurationValue<double>("Ratio", "", 0.5, GuiVisibilities::Shown,
+                                                             Persistences::UserSetting, Products::All,
+                                                             ValueRule::range(0, 1)));
+    }
+    ConfigurationObject* createConfigurationObject() const override { return new RuledGroup(); }
+};
+
+std::vector<std::string> findingTexts(const ConfigurationLoadResult& result)
+{
+    std::vector<std::string> texts;
+    for (const ConfigurationFinding& finding : result.findings)
+        texts.push_back(finding.toString());
+    return texts;
+}
+
+TEST_F(ConfigurationManagerTest, TheLoadAccountNamesWhereEachValueCameFromAndWhichLockRefusedTheUser)
+{
+    const std::string site = file("site.xml", "<object name=\"SampleGroup\">\n"
+                                              "<value key=\"Count\" type=\"int\" editable=\"false\">10</value>\n"
+                                              "<value key=\"Mask\" type=\"uint\">8</value>\n"
+                                              "</object>\n");
+    file("user.xml", "<object name=\"SampleGroup\">\n"
+                     "<value key=\"Count\" type=\"int\">99</value>\n"
+                     "<value key=\"Factor\" type=\"double\">2.5</value>\n"
+                     "</object>\n");
+    const ConfigurationLoadResult result = manager.loadConfiguration({site}, userFile);
+
+    EXPECT_EQ(result.originOf("SampleGroup", "Count").toString(), "system file " + site + ":4");
+    EXPECT_EQ(result.originOf("SampleGroup", "Mask").toString(), "system file " + site + ":5");
+    EXPECT_EQ(result.originOf("SampleGroup", "Factor").toString(), "user file " + userFile + ":5");
+    EXPECT_EQ(result.originOf("SampleGroup", "Enabled").toString(), "default");
+    EXPECT_EQ(result.originOf("SamplePalette", "Version").toString(), "default");
+
+    ASSERT_EQ(result.findings.size(), 1u);
+    const ConfigurationFinding& refused = result.findings[0];
+    EXPECT_EQ(refused.file, userFile);
+    EXPECT_EQ(refused.line, 4);
+    EXPECT_EQ(refused.group, "SampleGroup");
+    EXPECT_EQ(refused.key, "Count");
+    EXPECT_EQ(refused.message, "ignored: the value is locked at " + site + ":4");
+    EXPECT_EQ(result.warnings, findingTexts(result));
+}
+
+TEST_F(ConfigurationManagerTest, TheLoadReportsMisspeltNamesValuesForOtherFilesAndValuesOutsideTheirRules)
+{
+    manager.addConfigurationObject(std::make_shared<RuledGroup>(), "RuledGroup");
+    const std::string site = file("site.xml", "<object name=\"RuledGroup\">\n"
+                                              "<value key=\"Size\" type=\"int\" editable=\"false\">40</value>\n"
+                                              "</object>\n");
+    file("user.xml", "<object name=\"RuledGroup\">\n"
+                     "<value key=\"Cuont\" type=\"int\">3</value>\n"
+                     "<value key=\"Mode\" type=\"int\" locked=\"true\">7</value>\n"
+                     "<value key=\"Ratio\" type=\"double\">1.5</value>\n"
+                     "<value key=\"Server\" type=\"string\">mine</value>\n"
+                     "<value key=\"Session\" type=\"int\">4</value>\n"
+                     "<object class=\"SampleColor\" name=\"Backgrund\"/>\n"
+                     "</object>\n"
+                     "<object name=\"SamplePalette\">\n"
+                     "<object class=\"SampleColor\" name=\"Background\"><value key=\"gg\" type=\"float\">1</value>"
+                     "<value key=\"r\" type=\"float\">1</value></object>\n"
+                     "</object>\n");
+    const ConfigurationLoadResult result = manager.loadConfiguration({site}, userFile);
+    const auto at = [this](int line) { return userFile + ":" + std::to_string(line) + ":"; };
+    using ::testing::AllOf;
+    using ::testing::StartsWith;
+    EXPECT_THAT(findingTexts(result),
+                ::testing::UnorderedElementsAre(
+                    AllOf(StartsWith(at(5)), HasSubstr("RuledGroup/Mode: 7 is outside 1 One, 2 Two; repaired to 2")),
+                    AllOf(StartsWith(at(6)), HasSubstr("RuledGroup/Ratio: 1.5 is outside 0..1; kept as stored")),
+                    AllOf(StartsWith(at(7)), HasSubstr("RuledGroup/Server: an administrator value is read from "
+                                                           "system files only; ignored")),
+                    AllOf(StartsWith(at(8)), HasSubstr("RuledGroup/Session: a run-time value is never read")),
+                    AllOf(StartsWith(at(4)),
+                          HasSubstr("RuledGroup/Cuont: unknown key, kept as it is; did you mean \"Count\"?")),
+                    AllOf(StartsWith(at(5)), HasSubstr("RuledGroup/Mode: unknown attribute \"locked\", ignored; "
+                                                           "did you mean editable=\"false\"?")),
+                    AllOf(StartsWith(at(9)), HasSubstr("RuledGroup/Backgrund: unknown object, kept as it is")),
+                    AllOf(StartsWith(at(12)), HasSubstr("SamplePalette/Background/gg: unknown key, kept as it "
+                                                            "is; did you mean \"g\"?"))));
+    // A value the administrator locked stays as written, even outside its rule.
+    RuledGroup& ruled = dynamic_cast<RuledGroup&>(*manager.getConfigurationObject("RuledGroup"));
+    EXPECT_EQ(ruled.value<int>("Size").getValue(), 40);
+    EXPECT_EQ(ruled.value<int>("Mode").getValue(), 2);
+    EXPECT_EQ(ruled.value<double>("Ratio").getValue(), 1.5);
+}
+
+TEST_F(ConfigurationManagerTest, TheSchemaListsEveryDeclaredValueWithItsRule)
+{
+    manager.addConfigurationObject(std::make_shared<RuledGroup>(), "RuledGroup");
+    const std::vector<ValueSchema> schema = manager.getSchema();
+    const auto find = [&schema](const std::string& group, const std::string& key) {
+        for (const ValueSchema& value : schema)
+            if (value.group == group && value.key == key)
+                return value;
+        ADD_FAILURE() << group << "/" << key << " is not in the schema";
+        return ValueSchema();
+    };
+    const ValueSchema mode = find("RuledGroup", "Mode");
+    EXPECT_EQ(mode.type, "int");
+    EXPECT_EQ(mode.defaultText, "1");
+    EXPECT_EQ(mode.rule.describe(), "1 One, 2 Two");
+    const ValueSchema server = find("SampleGroup", "Server");
+    EXPECT_EQ(server.description, "site-wide");
+    EXPECT_EQ(server.persistence, Persistences::AdminSetting);
+    EXPECT_FALSE(server.rule.isDeclared());
+    EXPECT_EQ(find("SampleGroup", "Session").visibility, GuiVisibilities::Hidden);
+    EXPECT_EQ(find("RuledGroup", "Size").rule.describe(), "10..18");
+}
+
+}  // namespace
