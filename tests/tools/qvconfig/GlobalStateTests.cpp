@@ -91,9 +91,9 @@ TEST_F(QvconfigGlobalState, CheckReportsTheWarningsOfEachGroupOnce)
         writeFile("two.xml", configurationXml(autoSave(intValue("AutoSaveInterval", "soon")) + percent("half")));
     const ToolRun run = runTool({"check", file});
     EXPECT_EQ(run.status, 1);
-    const std::string soon = "AutoSaveConfiguration/AutoSaveInterval: the stored text";
+    const std::string soon = "AutoSaveConfiguration/AutoSaveInterval: the stored text is not a valid int";
     const std::size_t first = run.out.find(soon);
-    const std::size_t second = run.out.find("ClampingTestGroup/Percent: the stored text");
+    const std::size_t second = run.out.find("ClampingTestGroup/Percent: the stored text is not a valid int");
     EXPECT_LT(first, second) << run.out;
     EXPECT_EQ(run.out.find(soon, first + soon.size()), std::string::npos) << run.out;
     EXPECT_NE(run.out.find(file + ": 2 warnings, 0 repairs\n"), std::string::npos) << run.out;

@@ -20,6 +20,18 @@ const QString s_formatVersion = QStringLiteral("1");
 
 std::string toStd(QStringView text) { return text.toString().toStdString(); }
 
+// QString::fromUtf8 drops a byte order mark at the start of the text. In a name it is a character
+// like any other: dropped, it could turn a key the file holds twice over into one that repeats.
+QString fromStd(const std::string& text)
+{
+    static const std::string byteOrderMark = "\xEF\xBB\xBF";
+    QString marks;
+    std::size_t start = 0;
+    for (; text.compare(start, byteOrderMark.size(), byteOrderMark) == 0; start += byteOrderMark.size())
+        marks += QChar(0xFEFF);
+    return marks + QString::fromUtf8(text.data() + start, static_cast<int>(text.size() - start));
+}
+
 // Names shown in messages are printable: a control character appears as \xNN.
 QString escaped(QStringView text)
 {
@@ -34,7 +46,7 @@ QString escaped(QStringView text)
     return shown;
 }
 
-QString escaped(const std::string& text) { return escaped(QString::fromStdString(text)); }
+QString escaped(const std::string& text) { return escaped(fromStd(text)); }
 
 // The XML reader quotes the text it stumbled on ("Entity 'x' not declared"), and that text may
 // be part of a password. Of a quote only a single character stays, or the control character that
@@ -328,19 +340,19 @@ void writeNode(QXmlStreamWriter& xml, const ConfigNode& node)
     xml.writeStartElement(isValue ? s_valueElement : s_objectElement);
     if (isValue)
     {
-        xml.writeAttribute(QStringLiteral("key"), QString::fromStdString(node.name));
-        xml.writeAttribute(QStringLiteral("type"), QString::fromStdString(node.type));
+        xml.writeAttribute(QStringLiteral("key"), fromStd(node.name));
+        xml.writeAttribute(QStringLiteral("type"), fromStd(node.type));
     }
     else
     {
         if (!node.className.empty())
-            xml.writeAttribute(QStringLiteral("class"), QString::fromStdString(node.className));
-        xml.writeAttribute(QStringLiteral("name"), QString::fromStdString(node.name));
+            xml.writeAttribute(QStringLiteral("class"), fromStd(node.className));
+        xml.writeAttribute(QStringLiteral("name"), fromStd(node.name));
     }
     if (!node.editable)
         xml.writeAttribute(QStringLiteral("editable"), QStringLiteral("false"));
     if (!node.description.empty())
-        xml.writeAttribute(QStringLiteral("description"), QString::fromStdString(node.description));
+        xml.writeAttribute(QStringLiteral("description"), fromStd(node.description));
     if (isValue)
     {
         if (needsBase64(node.text))
