@@ -14,6 +14,11 @@ if(QV_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+# Every target gets libFuzzer's coverage instrumentation; only the fuzzer links its main.
+if(QV_BUILD_FUZZER)
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 # A stand-in or library target: headers are included by their path from the repository
 # root, so the root is the include directory in the build tree and the install prefix's
 # include directory once installed.

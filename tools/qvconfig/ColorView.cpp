@@ -19,11 +19,6 @@ std::string byteText(float component)
     return std::to_string(std::lround(component * 255.0f));
 }
 
-std::string bytesText(const ColorRGB& color)
-{
-    return byteText(color.red) + "," + byteText(color.green) + "," + byteText(color.blue);
-}
-
 // The floats as the configuration file stores them.
 std::string floatsText(const ColorRGB& color)
 {
@@ -31,6 +26,11 @@ std::string floatsText(const ColorRGB& color)
            ConfigValueText::format(color.blue);
 }
 }  // namespace
+
+std::string colorBytesText(const ColorRGB& color)
+{
+    return byteText(color.red) + "," + byteText(color.green) + "," + byteText(color.blue);
+}
 
 bool describeColorConfiguration(const ConfigurationObject& object, ObjectView& view)
 {
@@ -48,8 +48,8 @@ bool describeColorConfiguration(const ConfigurationObject& object, ObjectView& v
     {
         const ColorRGB color = colors->getColor(type);
         const ColorRGB defaultColor = defaults.getColor(type);
-        listing.rows.push_back({key, std::to_string(static_cast<int>(type)), bytesText(color), floatsText(color),
-                                bytesText(defaultColor), floatsText(defaultColor),
+        listing.rows.push_back({key, std::to_string(static_cast<int>(type)), colorBytesText(color), floatsText(color),
+                                colorBytesText(defaultColor), floatsText(defaultColor),
                                 colors->getEditable(type) ? "yes" : "no",
                                 ColorConfiguration::getColorName(type).toStdString()});
     }

@@ -1,8 +1,11 @@
 #include "tools/qvconfig/Qvconfig.h"
 
 #include "tools/qvconfig/CheckCommand.h"
+#include "tools/qvconfig/ColorsCommand.h"
 #include "tools/qvconfig/ExitStatus.h"
 #include "tools/qvconfig/RangesCommand.h"
+#include "tools/qvconfig/ReportCommand.h"
+#include "tools/qvconfig/ScaleCommand.h"
 #include "tools/qvconfig/ShowCommand.h"
 #include "tools/qvconfig/Usage.h"
 
@@ -35,6 +38,12 @@ int dispatch(const std::vector<std::string>& arguments, std::ostream& out, std::
         return runCheck(rest, out, err);
     if (command == "ranges")
         return runRanges(rest, out, err);
+    if (command == "colors")
+        return runColors(rest, out, err);
+    if (command == "scale")
+        return runScale(rest, out, err);
+    if (command == "report")
+        return runReport(rest, out, err);
     if (command.size() > 1 && command[0] == '-')
         return usageError(err, "", "unknown option " + command);
     return usageError(err, "", "unknown command " + command);

@@ -2,12 +2,14 @@
 
 #include "tools/qvconfig/CommandLine.h"
 #include "tools/qvconfig/ExitStatus.h"
+#include "tools/qvconfig/LightnessPicture.h"
 #include "tools/qvconfig/RangesPicture.h"
 #include "tools/qvconfig/TextFormat.h"
 #include "tools/qvconfig/Usage.h"
 
 #include "Platform/Core/Presentation/Configuration/ColorRangesConfiguration.h"
 
+#include <cstdio>
 #include <optional>
 #include <ostream>
 
@@ -25,6 +27,7 @@ const std::vector<AcceptedOption> s_options{
     {"help", 'h', false, false},
     {"png", 0, true, false},
     {"dominant", 0, true, true},
+    {"lightness", 0, false, false},
 };
 
 // Digits only (std::stoul alone would take "-1" and " 5"), and few enough that they cannot overflow.
@@ -43,12 +46,39 @@ std::string bytesText(const QColor& color)
     return std::to_string(color.red()) + "," + std::to_string(color.green()) + "," + std::to_string(color.blue());
 }
 
-std::vector<IndexedColorRange> catalogueRanges(const ColorRangesConfiguration& catalogue)
+std::string oneDecimal(double value)
 {
-    std::vector<IndexedColorRange> ranges;
-    for (int index = 0; index < static_cast<int>(catalogue.getColorRangeSize()); ++index)
-        ranges.push_back({index, catalogue.getColorRange(index)});
-    return ranges;
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", value);
+    return text;
+}
+
+void writeLightnessText(const LightnessCheck& check, std::ostream& out)
+{
+    out << "Continuous and symmetric ranges: CIE L* along the range, colour 0 first\n";
+    std::vector<std::vector<std::string>> rows{
+        {"INDEX", "KEY", "COLORS", "L*FIRST", "L*LAST", "MONOTONIC", "LARGEST-JUMP"}};
+    for (const LightnessCurve& curve : check.curves)
+        rows.push_back({std::to_string(curve.range.index), curve.range.range->getKey(),
+                        std::to_string(curve.lightness.size()),
+                        curve.lightness.empty() ? "-" : oneDecimal(curve.lightness.front()),
+                        curve.lightness.empty() ? "-" : oneDecimal(curve.lightness.back()),
+                        curve.monotonic ? "yes" : "no", oneDecimal(curve.largestJump)});
+    writeTable(rows, "  ", out);
+    out << "Discrete ranges: CIE76 difference of neighbouring colours (below 10: hard to tell apart)\n";
+    rows = {{"INDEX", "KEY", "COLORS", "SMALLEST-DELTA-E", "PAIRS-BELOW-10", "FIRST-SUCH-PAIR"}};
+    for (const NeighbourContrast& contrast : check.discrete)
+    {
+        std::string pair = "-";
+        for (std::size_t i = 0; i < contrast.deltaE.size() && pair == "-"; ++i)
+            if (contrast.deltaE[i] < s_indistinctDeltaE)
+                pair = std::to_string(i) + "/" + std::to_string(i + 1);
+        rows.push_back({std::to_string(contrast.range.index), contrast.range.range->getKey(),
+                        std::to_string(contrast.lightness.size()),
+                        contrast.deltaE.empty() ? "-" : oneDecimal(contrast.smallestDeltaE),
+                        std::to_string(contrast.indistinctPairs), pair});
+    }
+    writeTable(rows, "  ", out);
 }
 
 void writeRangesText(const std::vector<IndexedColorRange>& ranges, std::ostream& out)
@@ -62,6 +92,24 @@ void writeRangesText(const std::vector<IndexedColorRange>& ranges, std::ostream&
                         colors.empty() ? "-" : bytesText(colors.back())});
     }
     writeTable(rows, "", out);
+}
+int writeLightness(const LightnessCheck& check, const CommandLine& commandLine, std::ostream& out, std::ostream& err)
+{
+    if (!commandLine.has("png"))
+    {
+        writeLightnessText(check, out);
+        return ExitSuccess;
+    }
+    const std::string path = commandLine.value("png");
+    QString pictureError;
+    if (!writeLightnessPicture(check, QString::fromStdString(path), pictureError))
+    {
+        err << "error: " << pictureError.toStdString() << '\n';
+        return ExitFailure;
+    }
+    out << path << ": " << check.curves.size() << " lightness curves, " << check.discrete.size()
+        << " discrete ranges\n";
+    return ExitSuccess;
 }
 }  // namespace
 
@@ -96,6 +144,8 @@ int runRanges(const std::vector<std::string>& arguments, std::ostream& out, std:
         catalogue.initDominantVariableColorRange(count, key);
     }
     const std::vector<IndexedColorRange> ranges = catalogueRanges(catalogue);
+    if (commandLine.has("lightness"))
+        return writeLightness(checkLightness(groupRanges(ranges)), commandLine, out, err);
     if (!commandLine.has("png"))
     {
         writeRangesText(ranges, out);
@@ -103,7 +153,7 @@ int runRanges(const std::vector<std::string>& arguments, std::ostream& out, std:
     }
     const std::string path = commandLine.value("png");
     QString pictureError;
-    if (!writeRangesPicture(ranges, QString::fromStdString(path), pictureError))
+    if (!writeRangesPicture(groupRanges(ranges), QString::fromStdString(path), pictureError))
     {
         err << "error: " << pictureError.toStdString() << '\n';
         return ExitFailure;

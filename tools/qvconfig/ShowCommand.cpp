@@ -3,6 +3,7 @@
 #include "tools/qvconfig/CommandLine.h"
 #include "tools/qvconfig/ExitStatus.h"
 #include "tools/qvconfig/JsonFormat.h"
+#include "tools/qvconfig/LoadedConfiguration.h"
 #include "tools/qvconfig/ObjectView.h"
 #include "tools/qvconfig/TextFormat.h"
 #include "tools/qvconfig/Usage.h"
@@ -11,8 +12,6 @@
 #include "Platform/Core/Service/BuildInformation/BuildInformation.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationManager.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationObject.h"
-
-#include <QtCore/QFile>
 
 #include <optional>
 #include <ostream>
@@ -93,25 +92,6 @@ std::optional<std::vector<std::string>> selectGroups(const std::string& group, s
     return std::nullopt;
 }
 
-// Loads the files into the registered groups and reports what went wrong; false when a file
-// could not be used.
-bool loadFiles(const ShowRequest& request, std::ostream& err)
-{
-    if (request.systemFiles.empty() && request.userFile.empty())
-        return true;
-    // The application treats a missing user file as "nothing changed yet"; asked for by name here,
-    // its absence is most likely a typing mistake worth pointing out.
-    if (!request.userFile.empty() && !QFile::exists(QString::fromStdString(request.userFile)))
-        err << "warning: " << request.userFile << ": the user configuration file does not exist\n";
-    const ConfigurationLoadResult result =
-        ConfigurationManager::getInstance().loadConfiguration(request.systemFiles, request.userFile);
-    for (const std::string& error : result.errors)
-        err << "error: " << error << '\n';
-    for (const std::string& warning : result.warnings)
-        err << "warning: " << warning << '\n';
-    return result.errors.empty();
-}
-
 ShowReport buildReport(const std::vector<std::string>& groupNames)
 {
     ShowReport report;
@@ -144,7 +124,7 @@ int runShow(const std::vector<std::string>& arguments, std::ostream& out, std::o
     if (!names)
         return ExitFailure;
 
-    const bool loaded = loadFiles(request, err);
+    const bool loaded = writeLoadProblems(loadConfiguration({request.systemFiles, request.userFile}), err);
     const ShowReport report = buildReport(*names);
     if (request.json)
         writeJson(report, out);

@@ -12,6 +12,9 @@ std::string toolUsage();
 std::string showUsage();
 std::string checkUsage();
 std::string rangesUsage();
+std::string colorsUsage();
+std::string scaleUsage();
+std::string reportUsage();
 
 // Reports a wrong command line on `err` with a pointer to the help of `command` (empty for the
 // tool itself) and returns ExitUsage.

@@ -41,7 +41,7 @@ TEST_F(QvconfigCheck, UnusableValuesAreWarningsAndFail)
         std::string value;
         std::string warning;
     } cases[] = {
-        {intValue("AutoSaveInterval", "ten"), "AutoSaveConfiguration/AutoSaveInterval: \"ten\" is not a valid int"},
+        {intValue("AutoSaveInterval", "ten"), "AutoSaveConfiguration/AutoSaveInterval: the stored text is not a valid int"},
         {intValue("AutoSaveInterval", "99999999999"), "is not a valid int"},
         {intValue("AutoSaveInterval", "2.5"), "is not a valid int"},
         {"<value key=\"AutoSaveInterval\" type=\"string\">7</value>", "stored as string, expected int"},

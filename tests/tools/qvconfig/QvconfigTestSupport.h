@@ -110,14 +110,28 @@ protected:
     }
 
     // A locked group ignores every later load, so a lock left behind would decide later tests.
+    // The locks go first: restoring the defaults afterwards brings back the flags a group has by
+    // default (a colour that is never editable, for one).
     static void reset(ConfigurationObject& object)
     {
-        object.setDefaultValues();
+        unlock(object);
+        restoreDefaults(object);
+    }
+
+    static void unlock(ConfigurationObject& object)
+    {
         object.setEditable(true);
         for (const auto& value : object.getConfigurationValues())
             value->setEditable(true);
         for (const auto& child : object.getConfigurationObjects())
-            reset(*child);
+            unlock(*child);
+    }
+
+    static void restoreDefaults(ConfigurationObject& object)
+    {
+        object.setDefaultValues();
+        for (const auto& child : object.getConfigurationObjects())
+            restoreDefaults(*child);
     }
 
     std::string writeFile(const std::string& name, const std::string& content)

@@ -97,7 +97,7 @@ TEST_F(QvconfigShow, WarningsGoToStderr)
         std::vector<std::string> arguments;
         std::string warning;
     } cases[] = {
-        {{"--user", notANumber}, "AutoSaveInterval: \"ten\" is not a valid int"},
+        {{"--user", notANumber}, "AutoSaveInterval: the stored text is not a valid int"},
         {{"--system", "/nonexistent/site.xml"}, "warning: /nonexistent/site.xml: "},
         {{"--user", "/nonexistent/user.xml"}, "warning: /nonexistent/user.xml: "},
     };

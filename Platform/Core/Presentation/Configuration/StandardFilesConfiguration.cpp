@@ -98,6 +98,17 @@ ConfigurationValue<T>* mutableValue(const ConfigurationObject& group, const std:
     return &valueOf<T>(const_cast<ConfigurationObject&>(group), key);
 }
 
+// Text a person can type into a file: UTF-8 without control characters other than line breaks and tabs.
+bool isPlainText(const std::string& text)
+{
+    const QString decoded = QString::fromStdString(text);
+    if (decoded.toStdString() != text)
+        return false;
+    return std::none_of(decoded.begin(), decoded.end(), [](QChar character) {
+        return character.category() == QChar::Other_Control && !QStringLiteral("\t\n\r").contains(character);
+    });
+}
+
 void scramblePasswords(ConfigurationObject& group)
 {
     for (const std::string* key : s_passwords)
@@ -339,15 +350,37 @@ void StandardFilesConfiguration::loadContent(ConfigReader& reader)
     // A group is loaded once for each file that holds it. A password goes into the load in the
     // form a file holds, so that unscrambling afterwards gives the plain text both when this file
     // stores the password and when it keeps what an earlier file or the user set.
+    std::vector<std::string> previous;
     for (ConfigurationValue<std::string>* password : editablePasswords)
+    {
+        previous.push_back(password->getValue());
         password->setValue(SecurityTools::scrambleStringBase64(password->getValue()));
+    }
     ConfigurationObject::loadContent(reader);
-    for (ConfigurationValue<std::string>* password : editablePasswords)
-        password->setValue(SecurityTools::unscrambleStringBase64(password->getValue()));
+    for (std::size_t i = 0; i < editablePasswords.size(); ++i)
+        takeStoredPassword(*editablePasswords[i], previous[i]);
 
     warnAboutLegacyItem(reader);
     if (restrictionEditable)
         m_hasStandardRestrictionDirectory = !getStandardRestrictionDirectory().empty();
+}
+
+// A stored password is either scrambled or, typed into the file by hand, plain text. Anything
+// else (bytes that are neither, as a damaged base64 value gives) cannot be what the user meant:
+// the password keeps what it had and the user is told which one, without its text.
+void StandardFilesConfiguration::takeStoredPassword(ConfigurationValue<std::string>& password,
+                                                    const std::string& previous)
+{
+    const std::string stored = password.getValue();
+    const std::string plain = SecurityTools::unscrambleStringBase64(stored);
+    if (plain != stored || isPlainText(stored))
+    {
+        password.setValue(plain);
+        return;
+    }
+    password.setValue(previous);
+    addUserWarningMessage(getName() + "/" + password.getName() +
+                          ": the stored password is neither scrambled nor text; the password stays as it was");
 }
 
 // The item is reset first so that the warning tells about the file being read, not about an

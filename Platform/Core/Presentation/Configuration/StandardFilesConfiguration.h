@@ -154,6 +154,7 @@ private:
     ConfigurationValue<std::string>* getStandardRestrictionDirectoryConfig() const;
     ConfigurationValue<bool>* getEnableNewWithStandardConfig() const;
 
+    void takeStoredPassword(ConfigurationValue<std::string>& password, const std::string& previous);
     void warnAboutLegacyItem(ConfigReader& reader);
 
     std::unique_ptr<ConfigurationValue<std::string>> m_productionFilePath;

@@ -1,7 +1,12 @@
 #include "Platform/Core/Service/ConfigurationFramework/ConfigDocument.h"
 
+#include <QtCore/QRegularExpression>
 #include <QtCore/QXmlStreamReader>
 #include <QtCore/QXmlStreamWriter>
+
+#include <boost/locale/utf.hpp>
+
+#include <algorithm>
 
 namespace Quarvane
 {
@@ -13,6 +18,105 @@ const QString s_valueElement = QStringLiteral("value");
 const QString s_formatVersion = QStringLiteral("1");
 
 std::string toStd(QStringView text) { return text.toString().toStdString(); }
+
+// Names shown in messages are printable: a control character appears as \xNN.
+QString escaped(QStringView text)
+{
+    QString shown;
+    for (const QChar character : text)
+    {
+        if (character.unicode() < 0x20 || character.unicode() == 0x7f)
+            shown += QStringLiteral("\\x%1").arg(character.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            shown += character;
+    }
+    return shown;
+}
+
+QString escaped(const std::string& text) { return escaped(QString::fromStdString(text)); }
+
+// The XML reader quotes the text it stumbled on ("Entity 'x' not declared"), and that text may
+// be part of a password. Of a quote only a single character stays, or the control character that
+// made the text unreadable; other quotes are left out. Names it shows unquoted (an encoding, a
+// processing instruction) are escaped like any name.
+QString withoutQuotedText(const QString& message)
+{
+    if (message.startsWith(QLatin1String("Entity '")))
+        return QStringLiteral("an undeclared entity (a literal & is written &amp;)");
+    static const QRegularExpression quoted(QStringLiteral("'([^']*)'"));
+    QString cleaned;
+    qsizetype copied = 0;
+    QRegularExpressionMatchIterator matches = quoted.globalMatch(message);
+    while (matches.hasNext())
+    {
+        const QRegularExpressionMatch match = matches.next();
+        cleaned += message.midRef(copied, match.capturedStart() - copied);
+        const QString inner = match.captured(1);
+        const auto control = std::find_if(inner.begin(), inner.end(), [](QChar c) { return c.unicode() < 0x20; });
+        if (inner.size() == 1 || control != inner.end())
+            cleaned += QLatin1Char('\'') + escaped(inner.size() == 1 ? inner : QString(*control)) + QLatin1Char('\'');
+        else
+            cleaned += QStringLiteral("text");
+        copied = match.capturedEnd();
+    }
+    return escaped(cleaned + message.midRef(copied));
+}
+
+struct Position
+{
+    long long line = 1;
+    long long column = 1;
+};
+
+// The line and column (in characters) of a byte offset into UTF-8 text that is valid before it.
+Position positionOf(const QByteArray& bytes, qsizetype offset)
+{
+    Position position;
+    for (qsizetype i = 0; i < offset; ++i)
+    {
+        const auto byte = static_cast<unsigned char>(bytes.constData()[i]);
+        if (byte == '\n')
+        {
+            ++position.line;
+            position.column = 1;
+        }
+        else if ((byte & 0xC0) != 0x80)  // not a continuation byte
+        {
+            ++position.column;
+        }
+    }
+    return position;
+}
+
+// The XML reader decodes the whole input before it reads a token, so it would report bad UTF-8
+// at the declaration, and it reports a control character without showing it. This finds the
+// first byte that is not UTF-8 or a character XML cannot hold and says which; -1 when there is
+// none. Printable ASCII, nearly all of a file, is passed over without decoding.
+qsizetype findUnreadableText(const QByteArray& bytes, QString& what)
+{
+    using Utf8 = boost::locale::utf::utf_traits<char>;
+    const char* const begin = bytes.constData();
+    const char* const end = begin + bytes.size();
+    for (const char* current = begin; current != end;)
+    {
+        const auto byte = static_cast<unsigned char>(*current);
+        if ((byte >= 0x20 && byte < 0x80) || byte == '\t' || byte == '\n' || byte == '\r')
+        {
+            ++current;
+            continue;
+        }
+        const char* const start = current;
+        const boost::locale::utf::code_point code = Utf8::decode(current, end);
+        if (code == boost::locale::utf::illegal || code == boost::locale::utf::incomplete)
+            what = QStringLiteral("the text is not UTF-8");
+        else if (code < 0x20)
+            what = QStringLiteral("the control character %1 cannot stand in the file (only in base64)")
+                       .arg(escaped(QString(QChar(code))));
+        if (!what.isEmpty())
+            return start - begin;
+    }
+    return -1;
+}
 
 // XML 1.0 cannot carry most control characters, and parsers turn a carriage return into a line
 // feed; such strings, and bytes that are not UTF-8, are stored in base64 so they come back whole.
@@ -61,7 +165,7 @@ public:
             }
         }
         if (m_error.isEmpty() && m_xml.hasError())
-            fail(m_xml.errorString());
+            fail(withoutQuotedText(m_xml.errorString()));
         if (m_error.isEmpty() && !m_sawRoot)
             fail(QStringLiteral("the file holds no configuration"));
         return m_error.isEmpty();
@@ -78,7 +182,9 @@ private:
             return startRoot();
         ConfigNode* parent = m_stack.empty() ? nullptr : m_stack.back();
         if (parent == nullptr || parent->kind == ConfigNode::Kind::Value)
-            return fail(QStringLiteral("unexpected element <%1>").arg(m_xml.name()));
+            return fail(QStringLiteral("unexpected element <%1>").arg(escaped(m_xml.name())));
+        if (m_stack.size() >= ConfigDocument::s_maximumDepth)
+            return fail(QStringLiteral("nested deeper than %1 levels").arg(ConfigDocument::s_maximumDepth));
         auto node = std::make_unique<ConfigNode>();
         node->line = m_xml.lineNumber();
         node->column = m_xml.columnNumber();
@@ -103,7 +209,7 @@ private:
         }
         else
         {
-            return fail(QStringLiteral("unknown element <%1>").arg(m_xml.name()));
+            return fail(QStringLiteral("unknown element <%1>").arg(escaped(m_xml.name())));
         }
         if (!readEditable(attributes, node->editable))
             return;
@@ -112,18 +218,18 @@ private:
         const std::string name = node->name;
         const bool isValue = node->kind == ConfigNode::Kind::Value;
         if (!parent->addChild(std::move(node)))
-            return fail(isValue ? QStringLiteral("the key \"%1\" appears twice").arg(QString::fromStdString(name))
-                                : QStringLiteral("the object \"%1\" appears twice").arg(QString::fromStdString(name)));
+            return fail(isValue ? QStringLiteral("the key \"%1\" appears twice").arg(escaped(name))
+                                : QStringLiteral("the object \"%1\" appears twice").arg(escaped(name)));
         m_stack.push_back(added);
     }
 
     void startRoot()
     {
         if (m_xml.name() != s_rootElement)
-            return fail(QStringLiteral("the root element is <%1>, not <%2>").arg(m_xml.name(), s_rootElement));
+            return fail(QStringLiteral("the root element is <%1>, not <%2>").arg(escaped(m_xml.name()), s_rootElement));
         const QStringView version = m_xml.attributes().value(QStringLiteral("version"));
         if (!version.isEmpty() && version != s_formatVersion)
-            return fail(QStringLiteral("format version %1 is not supported").arg(version));
+            return fail(QStringLiteral("the format version is not %1").arg(s_formatVersion));
         m_sawRoot = true;
         m_root.line = m_xml.lineNumber();
         m_root.column = m_xml.columnNumber();
@@ -140,7 +246,7 @@ private:
                 const QByteArray::FromBase64Result decoded =
                     QByteArray::fromBase64Encoding(m_text.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
                 if (!decoded)
-                    return fail(QStringLiteral("the value \"%1\" is not valid base64").arg(QString::fromStdString(node->name)));
+                    return fail(QStringLiteral("the value \"%1\" is not valid base64").arg(escaped(node->name)));
                 node->text = decoded.decoded.toStdString();
             }
             else
@@ -156,14 +262,14 @@ private:
         if (!m_stack.empty() && m_stack.back()->kind == ConfigNode::Kind::Value)
             m_text += m_xml.text();
         else if (!m_xml.isWhitespace())
-            fail(QStringLiteral("unexpected text \"%1\"").arg(m_xml.text().left(20)));
+            fail(QStringLiteral("unexpected text outside a value"));
     }
 
     bool requireAttribute(const QXmlStreamAttributes& attributes, const QString& name, std::string& target)
     {
         if (!attributes.hasAttribute(name))
         {
-            fail(QStringLiteral("<%1> has no %2 attribute").arg(m_xml.name(), name));
+            fail(QStringLiteral("<%1> has no %2 attribute").arg(escaped(m_xml.name()), name));
             return false;
         }
         target = toStd(attributes.value(name));
@@ -177,7 +283,7 @@ private:
         const QStringView text = attributes.value(QStringLiteral("editable"));
         if (text != QLatin1String("true") && text != QLatin1String("false"))
         {
-            fail(QStringLiteral("editable must be true or false, not \"%1\"").arg(text));
+            fail(QStringLiteral("editable must be true or false"));
             return false;
         }
         editable = text == QLatin1String("true");
@@ -333,6 +439,16 @@ bool ConfigNode::holdsUnvisited() const
 std::shared_ptr<ConfigDocument> ConfigDocument::parse(const QByteArray& bytes, const std::string& sourceName,
                                                       std::string* error)
 {
+    QString what;
+    const qsizetype unreadable = findUnreadableText(bytes, what);
+    if (unreadable >= 0)
+    {
+        const Position position = positionOf(bytes, unreadable);
+        if (error != nullptr)
+            *error = sourceName + ":" + std::to_string(position.line) + ":" + std::to_string(position.column) + ": " +
+                     what.toStdString();
+        return nullptr;
+    }
     auto document = std::make_shared<ConfigDocument>();
     document->m_sourceName = sourceName;
     document->m_root.visited = true;
@@ -354,6 +470,8 @@ std::shared_ptr<ConfigDocument> ConfigDocument::adopt(std::unique_ptr<ConfigNode
         document->m_root.addChild(std::move(child));
     return document;
 }
+
+std::string ConfigDocument::printable(const std::string& name) { return escaped(name).toStdString(); }
 
 QByteArray ConfigDocument::serialize(const ConfigNode& root)
 {

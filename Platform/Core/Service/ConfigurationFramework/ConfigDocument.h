@@ -67,12 +67,17 @@ public:
     static QByteArray serialize(const ConfigNode& root);
     // A document holding the children of `root`, as if they had been parsed from `sourceName`.
     static std::shared_ptr<ConfigDocument> adopt(std::unique_ptr<ConfigNode> root, const std::string& sourceName);
+    // A name for a message, with control characters shown as \xNN.
+    static std::string printable(const std::string& name);
 
     const ConfigNode& root() const { return m_root; }
     const std::string& sourceName() const { return m_sourceName; }
 
     // Files larger than this are refused rather than read into memory.
     static constexpr qint64 s_maximumFileSize = 64 * 1024 * 1024;
+    // Files nested deeper than this (the root counts as one level) are refused. Real files use
+    // three or four; the limit keeps every walk over a parsed tree shallow.
+    static constexpr std::size_t s_maximumDepth = 64;
 
 private:
     ConfigNode m_root;

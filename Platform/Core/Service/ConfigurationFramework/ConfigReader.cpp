@@ -5,8 +5,18 @@
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationObject.h"
 
 #include <QtCore/QFile>
+#include <QtCore/QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <new>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace Quarvane
 {
@@ -24,6 +34,96 @@ private:
     T& m_slot;
     T m_saved;
 };
+
+#ifdef Q_OS_UNIX
+const char* describeFileType(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return "a folder";
+    if (S_ISFIFO(mode))
+        return "a pipe";
+    if (S_ISSOCK(mode))
+        return "a socket";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "a device";
+    return "not a file";
+}
+#endif
+
+// Reads a configuration file, which must be a regular file (or a link to one) of bounded size:
+// a pipe would block the load for ever and a device such as /dev/zero would never end. The type
+// is checked on the opened file, so the file cannot be swapped for something else in between.
+bool readRegularFile(const std::string& path, QByteArray& bytes, std::string& problem)
+{
+    const qint64 limit = ConfigDocument::s_maximumFileSize;
+    QFile file;
+#ifdef Q_OS_UNIX
+    // Opening a pipe without O_NONBLOCK waits for a writer; with it, open returns at once.
+    const QByteArray name = QFile::encodeName(QString::fromStdString(path));
+    const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat status{};
+    if (descriptor < 0)
+    {
+        const int openError = errno;
+        // A socket cannot be opened at all; say what it is rather than why open failed.
+        if (::stat(name.constData(), &status) == 0 && !S_ISREG(status.st_mode))
+            problem = std::string("is ") + describeFileType(status.st_mode) + ", not a regular file";
+        else
+            problem = std::string("cannot be read: ") + std::strerror(openError);
+        return false;
+    }
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode))
+    {
+        problem = std::string("is ") + describeFileType(status.st_mode) + ", not a regular file";
+        ::close(descriptor);
+        return false;
+    }
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+    {
+        problem = "cannot be read: " + file.errorString().toStdString();
+        ::close(descriptor);
+        return false;
+    }
+#else
+    file.setFileName(QString::fromStdString(path));
+    if (!QFileInfo(file.fileName()).isFile())
+    {
+        problem = "is not a regular file";
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly))
+    {
+        problem = "cannot be read: " + file.errorString().toStdString();
+        return false;
+    }
+#endif
+    if (file.size() > limit)
+    {
+        problem = "is larger than " + std::to_string(limit) + " bytes";
+        return false;
+    }
+    // The size is only a hint (a file may grow while it is read, and some report none): read on
+    // until the end, but never past the limit.
+    bytes = file.read(file.size() + 1);
+    while (bytes.size() <= limit)
+    {
+        const QByteArray more = file.read(std::min<qint64>(64 * 1024, limit + 1 - bytes.size()));
+        if (more.isEmpty())
+            break;
+        bytes += more;
+    }
+    if (bytes.size() > limit)
+    {
+        problem = "is larger than " + std::to_string(limit) + " bytes";
+        return false;
+    }
+    if (file.error() != QFileDevice::NoError)
+    {
+        problem = "cannot be read: " + file.errorString().toStdString();
+        return false;
+    }
+    return true;
+}
 }  // namespace
 
 ConfigReader::ConfigReader() : m_warnings(std::make_shared<std::vector<std::string>>()) {}
@@ -31,27 +131,33 @@ ConfigReader::ConfigReader() : m_warnings(std::make_shared<std::vector<std::stri
 ConfigReader ConfigReader::fromFile(const std::string& path, Origin origin)
 {
     ConfigReader reader;
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly))
+    try
     {
-        reader.m_error = path + ":0:0: cannot be read: " + file.errorString().toStdString();
-        return reader;
+        QByteArray bytes;
+        std::string problem;
+        if (!readRegularFile(path, bytes, problem))
+            reader.m_error = path + ":0:0: " + problem;
+        else
+            reader.addParsed(bytes, path, origin);
     }
-    if (file.size() > ConfigDocument::s_maximumFileSize)
+    catch (const std::exception& failure)
     {
-        reader.m_error = path + ":0:0: is larger than " + std::to_string(ConfigDocument::s_maximumFileSize) + " bytes";
-        return reader;
+        reader.refuse(path, failure);
     }
-    if (auto document = ConfigDocument::parse(file.readAll(), path, &reader.m_error))
-        reader.m_layers.push_back({std::move(document), origin});
     return reader;
 }
 
 ConfigReader ConfigReader::fromXml(const std::string& text, Origin origin, const std::string& sourceName)
 {
     ConfigReader reader;
-    if (auto document = ConfigDocument::parse(QByteArray::fromStdString(text), sourceName, &reader.m_error))
-        reader.m_layers.push_back({std::move(document), origin});
+    try
+    {
+        reader.addParsed(QByteArray::fromStdString(text), sourceName, origin);
+    }
+    catch (const std::exception& failure)
+    {
+        reader.refuse(sourceName, failure);
+    }
     return reader;
 }
 
@@ -68,6 +174,23 @@ std::shared_ptr<const ConfigNode> ConfigReader::singleRoot() const
         return nullptr;
     const std::shared_ptr<const ConfigDocument>& document = m_layers.front().document;
     return std::shared_ptr<const ConfigNode>(document, &document->root());
+}
+
+// A file too big for the memory left must not take the process down: it is refused like any
+// other file that cannot be read.
+void ConfigReader::refuse(const std::string& sourceName, const std::exception& failure)
+{
+    m_layers.clear();
+    const bool outOfMemory = dynamic_cast<const std::bad_alloc*>(&failure) != nullptr;
+    m_error = sourceName + ":0:0: " +
+              (outOfMemory ? std::string("there is not enough memory to read it")
+                           : std::string("cannot be read: ") + failure.what());
+}
+
+void ConfigReader::addParsed(const QByteArray& bytes, const std::string& sourceName, Origin origin)
+{
+    if (auto document = ConfigDocument::parse(bytes, sourceName, &m_error))
+        m_layers.push_back({std::move(document), origin});
 }
 
 ConfigReader ConfigReader::layered(const std::vector<ConfigReader>& readers)
@@ -130,7 +253,7 @@ int ConfigReader::readEditable(bool& editable)
 }
 
 template <class T>
-int ConfigReader::readTyped(const std::string& key, T& value, bool& editable, bool secret)
+int ConfigReader::readTyped(const std::string& key, T& value, bool& editable)
 {
     if (m_current == nullptr)
         return NotFound;
@@ -140,18 +263,18 @@ int ConfigReader::readTyped(const std::string& key, T& value, bool& editable, bo
     node->visited = true;
     editable = readsUserFile() || node->editable;
     const char* expectedType = ConfigValueText::typeName<T>();
-    const std::string kept = secret ? std::string("as it was") : ConfigValueText::format(value);
+    // A warning names the place and the key but never shows a value, stored or kept: any value
+    // may be a secret to the person who wrote it.
     if (node->type != expectedType)
     {
-        m_warnings->push_back(describeCurrentPlace(*node) + key + ": stored as " + node->type + ", expected " +
-                              expectedType + "; the value stays " + kept);
+        m_warnings->push_back(describeCurrentPlace(*node) + key + ": stored as " + ConfigDocument::printable(node->type) + ", expected " +
+                              expectedType + "; the value stays as it was");
         return Invalid;
     }
     if (!ConfigValueText::parse(node->text, value))
     {
-        const std::string stored = secret ? std::string("the stored text") : "\"" + node->text + "\"";
-        m_warnings->push_back(describeCurrentPlace(*node) + key + ": " + stored + " is not a valid " + expectedType +
-                              "; the value stays " + kept);
+        m_warnings->push_back(describeCurrentPlace(*node) + key + ": the stored text is not a valid " + expectedType +
+                              "; the value stays as it was");
         return Invalid;
     }
     return Found;
@@ -162,7 +285,7 @@ std::string ConfigReader::describeCurrentPlace(const ConfigNode& node) const
     std::string place = m_currentLayer->document->sourceName() + ":" + std::to_string(node.line) + ":" +
                         std::to_string(node.column) + ": ";
     for (const std::string& object : m_path)
-        place += object + "/";
+        place += ConfigDocument::printable(object) + "/";
     return place;
 }
 
@@ -196,7 +319,7 @@ int ConfigReader::readValue(const std::string& key, std::string& value, bool& ed
 }
 int ConfigReader::readSecretValue(const std::string& key, std::string& value, bool& editable)
 {
-    return readTyped(key, value, editable, true);
+    return readTyped(key, value, editable);
 }
 
 std::vector<std::string> ConfigReader::getObjectNames() const

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <exception>
 #include <memory>
 #include <string>
 #include <vector>
+
+class QByteArray;
 
 namespace Quarvane
 {
@@ -64,7 +67,8 @@ public:
     int readValue(const std::string& key, double& value, bool& editable);
     int readValue(const std::string& key, float& value, bool& editable);
     int readValue(const std::string& key, std::string& value, bool& editable);
-    // The same for a secret value: a warning about it never shows the value it keeps.
+    // The same for a secret value. No warning shows a value, so today it reads like any string;
+    // it stays apart so that a secret is never handled like plain text by accident.
     int readSecretValue(const std::string& key, std::string& value, bool& editable);
 
     // Whether the object being read comes from a user file.
@@ -91,7 +95,9 @@ private:
     };
 
     template <class T>
-    int readTyped(const std::string& key, T& value, bool& editable, bool secret = false);
+    int readTyped(const std::string& key, T& value, bool& editable);
+    void addParsed(const QByteArray& bytes, const std::string& sourceName, Origin origin);
+    void refuse(const std::string& sourceName, const std::exception& failure);
     bool readInto(const Layer& layer, const ConfigNode& node, ConfigurationObject& object);
     std::string describeCurrentPlace(const ConfigNode& node) const;
 

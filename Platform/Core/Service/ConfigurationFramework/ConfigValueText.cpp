@@ -29,10 +29,13 @@ std::string formatNumber(Number value)
 template <class Number>
 bool parseNumber(const std::string& text, Number& value)
 {
+    // At most one sign. from_chars takes a '-' but not a '+', so a '+' is dropped here and must
+    // not be followed by another sign.
     std::string_view digits = trimmed(text);
-    if (!digits.empty() && digits.front() == '+')
+    const bool plus = !digits.empty() && digits.front() == '+';
+    if (plus)
         digits.remove_prefix(1);
-    if (digits.empty() || digits.front() == '+' || digits.front() == ' ')
+    if (digits.empty() || digits.front() == '+' || (plus && digits.front() == '-'))
         return false;
     Number parsed{};
     const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), parsed);

@@ -2,7 +2,6 @@
 
 #include <QtCore/QByteArray>
 #include <QtCore/QCryptographicHash>
-#include <QtCore/QTextCodec>
 #include <QtCore/QtEndian>
 
 namespace Quarvane
@@ -33,13 +32,6 @@ QByteArray applyKey(QByteArray bytes)
 }
 
 quint16 checksum(const QByteArray& bytes) { return qChecksum(bytes.constData(), static_cast<uint>(bytes.size())); }
-
-bool isValidUtf8(const QByteArray& bytes)
-{
-    QTextCodec::ConverterState state;
-    QTextCodec::codecForName("UTF-8")->toUnicode(bytes.constData(), bytes.size(), &state);
-    return state.invalidChars == 0 && state.remainingChars == 0;
-}
 }  // namespace
 
 std::string SecurityTools::scrambleStringBase64(const std::string& text)
@@ -61,7 +53,7 @@ std::string SecurityTools::unscrambleStringBase64(const std::string& scrambled)
         return scrambled;
     const QByteArray plain = applyKey(decoded.decoded.mid(s_headerSize));
     const quint16 stored = qFromBigEndian<quint16>(decoded.decoded.constData() + s_marker.size());
-    if (stored != checksum(plain) || !isValidUtf8(plain))
+    if (stored != checksum(plain))
         return scrambled;
     return plain.toStdString();
 }

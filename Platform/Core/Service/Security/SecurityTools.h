@@ -10,7 +10,8 @@ namespace Quarvane
 class SecurityTools
 {
 public:
-    // The scrambled form of a UTF-8 text, in Base64 characters; the empty text stays empty.
+    // The scrambled form of any bytes (a password need not be UTF-8), in Base64 characters; the
+    // empty text stays empty.
     static std::string scrambleStringBase64(const std::string& text);
     // The text that scrambleStringBase64 scrambled. Text that is not scrambled data (plain text,
     // a damaged or truncated value) comes back unchanged rather than as garbage.

@@ -150,7 +150,7 @@ TEST(ColorConfigurationFiles, AColourThatCannotBeUsedWholeKeepsItsValue)
 {
     const std::pair<string, string> cases[] = {  // stored, warning (empty: none expected)
         {floatXml("r", "0.1") + floatXml("g", "0.2"), "\"b\" is missing"},
-        {rgbXml("0.1", "green", "0.3"), "Loop/g: \"green\" is not a valid float"},
+        {rgbXml("0.1", "green", "0.3"), "Loop/g: the stored text is not a valid float"},
         {rgbXml("0.1", "inf", "-inf"), "\"g\" is inf, not a finite number, \"b\" is -inf, not a finite number"},
         {"<value key=\"r\" type=\"double\">0.1</value>" + floatXml("g", "0.2") + floatXml("b", "0.3"),
          "Loop/r: stored as double, expected float"},

@@ -108,8 +108,8 @@ TEST(ConfigFile, BadTextKeepsTheValueAndWarnsWithObjectAndKey)
     EXPECT_TRUE(group.value<bool>("Enabled").getValue());
     const std::vector<std::string> warnings = reader.warnings();
     ASSERT_EQ(warnings.size(), 3u);
-    EXPECT_THAT(warnings[0], MatchesRegex("site\\.xml:4:[0-9]+: SampleGroup/Count: \"12x\" is not a valid int; "
-                                          "the value stays 8"));
+    EXPECT_THAT(warnings[0], MatchesRegex("site\\.xml:4:[0-9]+: SampleGroup/Count: the stored text is not a valid "
+                                          "int; the value stays as it was"));
     EXPECT_THAT(warnings[1], HasSubstr("SampleGroup/Mask"));
     EXPECT_THAT(warnings[2], HasSubstr("SampleGroup/Factor: stored as int, expected double"));
 }
@@ -149,7 +149,7 @@ TEST(ConfigFile, BadFilesAreRejectedWholeWithFileLineAndColumn)
         {"bad base64",
          configurationXml("<object name=\"A\"><value key=\"P\" type=\"string\" encoding=\"base64\">*</value></object>"),
          "not valid base64"},
-        {"newer format", "<QuarvaneConfiguration version=\"2\"/>", "format version 2"},
+        {"newer format", "<QuarvaneConfiguration version=\"2\"/>", "format version is not 1"},
         {"stray text", configurationXml("<object name=\"A\">words</object>"), "unexpected text"},
     };
     for (const Case& c : cases)
@@ -162,6 +162,31 @@ TEST(ConfigFile, BadFilesAreRejectedWholeWithFileLineAndColumn)
         EXPECT_FALSE(reader.readConfigurationObject("SampleGroup", group)) << c.what;
         EXPECT_EQ(group.value<int>("Count").getValue(), 5) << c.what;
     }
+}
+
+// The deepest file accepted keeps what no group knows and saves as a file that reads again; one
+// level more is refused where it begins.
+TEST(ConfigFile, TheDeepestAcceptedFileIsCarriedOverAndOneLevelMoreIsRefused)
+{
+    std::string opening;
+    std::string closing;
+    for (int level = 2; level <= 64; ++level)
+    {
+        opening += "<object name=\"level" + std::to_string(level) + "\">";
+        closing = "</object>" + closing;
+    }
+    const std::string deepest = configurationXml(opening + closing);
+    const ConfigReader reader = ConfigReader::fromXml(deepest);
+    ASSERT_TRUE(reader.isValid()) << reader.errorString();
+    ConfigWriter writer;
+    writer.keepUnknownEntries(reader);
+    const std::string saved = writer.toXml();
+    EXPECT_THAT(saved, HasSubstr("<object name=\"level64\"/>"));
+    EXPECT_TRUE(ConfigReader::fromXml(saved).isValid());
+
+    const ConfigReader deeper = ConfigReader::fromXml(configurationXml("<object name=\"one more\">" + opening + closing +
+                                                                       "</object>"));
+    EXPECT_THAT(deeper.errorString(), MatchesRegex("<text>:3:[0-9]+: nested deeper than 64 levels"));
 }
 
 TEST(ConfigFile, ErrorNamesTheLineOfTheFault)

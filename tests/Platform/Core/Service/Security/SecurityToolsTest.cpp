@@ -21,6 +21,8 @@ TEST(SecurityTools, ScramblingAndUnscramblingAreInverses)
         " spaces, \"quotes\" & <xml>\n\ttabs ",
         "QS1",
         std::string("nul\0inside", 10),
+        "pass\xF6rd",  // not UTF-8
+        "\xff\xfe\x01\x80",
     };
     for (const std::string& text : texts)
     {

@@ -1,0 +1,148 @@
+#include "QvconfigTestSupport.h"
+
+#include <QtCore/QProcess>
+#include <QtCore/QRegularExpression>
+#include <QtGui/QImage>
+
+#include <set>
+
+namespace Quarvane
+{
+namespace QvconfigTesting
+{
+namespace
+{
+const QString s_browser = "/usr/bin/chromium";
+
+// The browser's page after loading, or its screenshot, with what it logged on stderr.
+struct BrowserRun
+{
+    bool finished = false;
+    QByteArray out;
+    QString log;
+};
+
+BrowserRun runBrowser(const std::string& page, const QStringList& what)
+{
+    QTemporaryDir profile;
+    QStringList arguments{"--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+                          "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                          "--user-data-dir=" + profile.path(), "--enable-logging=stderr", "--v=0"};
+    arguments << what << "file://" + QString::fromStdString(page);
+    QProcess browser;
+    browser.start(s_browser, arguments);
+    BrowserRun run;
+    run.finished = browser.waitForFinished(120000) && browser.exitStatus() == QProcess::NormalExit;
+    if (!run.finished)
+        browser.kill();
+    run.out = browser.readAllStandardOutput();
+    run.log = QString::fromUtf8(browser.readAllStandardError());
+    return run;
+}
+
+class QvconfigReport : public QvconfigTest
+{
+protected:
+    std::string writeReport()
+    {
+        const std::string site = writeFile(
+            "site.xml", configurationXml(autoSave(intValue("AutoSaveEnabled", "1", " editable=\"false\"") +
+                                                  intValue("AutoSaveInterval", "soon"))));
+        const std::string user = writeFile("user.xml", configurationXml(autoSave(intValue("AutoSaveInterval", "12"))));
+        const std::string page = writeFile("report.html", "");
+        const ToolRun run = runTool({"report", "--system", site, "--user", user, "--html", page});
+        EXPECT_EQ(run.status, 0) << run.err;
+        QFile file(QString::fromStdString(page));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        m_html = file.readAll().toStdString();
+        return page;
+    }
+
+    // The table row of the value, as text.
+    std::string row(const std::string& key) const
+    {
+        const std::size_t at = m_html.find("<tr class=\"changed\"><td>" + key + "</td>");
+        return at == std::string::npos ? std::string() : m_html.substr(at, m_html.find("</tr>", at) - at);
+    }
+
+    std::string m_html;
+};
+
+TEST_F(QvconfigReport, PageShowsWhereValuesCameFromAndLoadsInABrowser)
+{
+    const std::string page = writeReport();
+    const struct
+    {
+        std::string key;
+        std::vector<std::string> cells;  // in the row, in this order
+    } cases[] = {
+        {"AutoSaveEnabled", {"<td>1</td><td>0</td><td>site file</td>", ">yes<"}},
+        {"AutoSaveInterval", {"<td>12</td><td>5</td><td>user file</td>", "&quot;soon&quot; is not a valid int"}},
+    };
+    for (const auto& expected : cases)
+    {
+        SCOPED_TRACE(expected.key);
+        const std::string text = row(expected.key);
+        std::size_t at = 0;
+        for (const std::string& cell : expected.cells)
+        {
+            at = text.find(cell, at);
+            EXPECT_NE(at, std::string::npos) << cell << " in " << text;
+        }
+    }
+    // The changed group comes first, and nothing is fetched from elsewhere.
+    EXPECT_LT(m_html.find("data-group=\"AutoSaveConfiguration\""), m_html.find("data-group=\"DrawingEngineConfiguration\""));
+    EXPECT_FALSE(QString::fromStdString(m_html).contains(QRegularExpression("(src|href)=\"(?!data:)")));
+    EXPECT_NE(m_html.find("data:image/png;base64,"), std::string::npos);
+
+    if (!QFile::exists(s_browser))
+        GTEST_SKIP() << s_browser.toStdString() << " is missing (scripts/bootstrap installs it); the page was checked as text only";
+    const BrowserRun dom = runBrowser(page, {"--dump-dom"});
+    ASSERT_TRUE(dom.finished) << dom.log.toStdString();
+    EXPECT_FALSE(dom.log.contains(":CONSOLE")) << dom.log.toStdString();
+    EXPECT_TRUE(dom.out.contains("data-pictures-loaded=\"2 of 2\""));
+    for (const std::string& group : ConfigurationManager::getInstance().getConfigurationObjectNames())
+        EXPECT_TRUE(dom.out.contains(QByteArray::fromStdString("data-group=\"" + group + "\""))) << group;
+
+    const std::string shot = writeFile("report.png", "");
+    const BrowserRun screenshot = runBrowser(page, {"--screenshot=" + QString::fromStdString(shot), "--window-size=1200,900"});
+    ASSERT_TRUE(screenshot.finished) << screenshot.log.toStdString();
+    const QImage image(QString::fromStdString(shot));
+    ASSERT_FALSE(image.isNull()) << screenshot.log.toStdString();
+    std::set<QRgb> colours;
+    int inked = 0;
+    for (int y = 0; y < image.height(); y += 3)
+        for (int x = 0; x < image.width(); x += 3)
+        {
+            colours.insert(image.pixel(x, y));
+            inked += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+        }
+    EXPECT_GT(colours.size(), 20u);
+    EXPECT_GT(inked, 500);
+}
+
+TEST_F(QvconfigReport, WrongCommandLines)
+{
+    const struct
+    {
+        std::vector<std::string> arguments;
+        int status;
+        std::string expected;
+    } cases[] = {
+        {{"report"}, 2, "report needs --html FILE"},
+        {{"report", "--html", "a.html", "extra"}, 2, "report takes no arguments"},
+        {{"report", "--product", "nothing", "--html", "a.html"}, 2, "names no product"},
+        {{"report", "--html", "/nonexistent/folder/report.html"}, 1, "error: cannot write /nonexistent/folder/report.html"},
+    };
+    for (const auto& expected : cases)
+    {
+        SCOPED_TRACE(expected.arguments.back());
+        const ToolRun run = runTool(expected.arguments);
+        EXPECT_EQ(run.status, expected.status);
+        EXPECT_NE(run.err.find(expected.expected), std::string::npos) << run.err;
+    }
+}
+
+}  // namespace
+}  // namespace QvconfigTesting
+}  // namespace Quarvane

@@ -1,0 +1,137 @@
+#include "tools/qvconfig/ReportCommand.h"
+
+#include "tools/qvconfig/CheckCommand.h"
+#include "tools/qvconfig/CommandLine.h"
+#include "tools/qvconfig/ExitStatus.h"
+#include "tools/qvconfig/HtmlReport.h"
+#include "tools/qvconfig/ObjectColorSwatches.h"
+#include "tools/qvconfig/RangesPicture.h"
+#include "tools/qvconfig/Usage.h"
+
+#include "Platform/Core/Presentation/Configuration/ColorRangesConfiguration.h"
+#include "Platform/Core/Service/BuildInformation/BuildInformation.h"
+#include "Platform/Core/Service/ConfigurationFramework/ConfigurationManager.h"
+#include "Platform/Core/Service/ConfigurationFramework/ConfigurationObject.h"
+
+#include <QtCore/QBuffer>
+#include <QtCore/QSaveFile>
+
+#include <ostream>
+#include <sstream>
+
+namespace Quarvane
+{
+namespace QvConfig
+{
+namespace
+{
+const char* const s_command = "report";
+
+const std::vector<AcceptedOption> s_options{
+    {"help", 'h', false, false},
+    {"system", 0, true, true},
+    {"user", 0, true, false},
+    {"product", 0, true, false},
+    {"html", 0, true, false},
+};
+
+QByteArray pngBytes(const QImage& image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (image.isNull() || !image.save(&buffer, "PNG"))
+        return {};
+    return bytes;
+}
+
+// What "qvconfig check" says about each file, both its findings and its errors.
+std::vector<FileFindings> checkFiles(const ConfigurationFiles& files)
+{
+    std::vector<std::string> paths = files.systemFiles;
+    if (!files.userFile.empty())
+        paths.push_back(files.userFile);
+    std::vector<FileFindings> findings;
+    for (const std::string& path : paths)
+    {
+        std::ostringstream text;
+        runCheck({"--", path}, text, text);
+        findings.push_back({path, text.str()});
+    }
+    return findings;
+}
+
+std::vector<ObjectView> describeGroups()
+{
+    std::vector<ObjectView> groups;
+    const ConfigurationManager& manager = ConfigurationManager::getInstance();
+    for (const std::string& name : manager.getConfigurationObjectNames())
+        if (const ConfigurationObject* group = manager.getConfigurationObject(name))
+            groups.push_back(describeObject(*group, BuildInformation::getProductType()));
+    return groups;
+}
+
+bool writeFile(const std::string& path, const std::string& content, std::string& error)
+{
+    QSaveFile file(QString::fromStdString(path));
+    if (file.open(QIODevice::WriteOnly) && file.write(content.data(), static_cast<qint64>(content.size())) ==
+                                                static_cast<qint64>(content.size()) &&
+        file.commit())
+        return true;
+    error = "cannot write " + path + ": " + file.errorString().toStdString();
+    return false;
+}
+}  // namespace
+
+int runReport(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
+{
+    CommandLine commandLine;
+    std::string error;
+    if (!commandLine.parse(arguments, s_options, error))
+        return usageError(err, s_command, error);
+    if (commandLine.has("help"))
+    {
+        out << reportUsage();
+        return ExitSuccess;
+    }
+    if (!commandLine.positionals().empty())
+        return usageError(err, s_command, "report takes no arguments, not \"" + commandLine.positionals().front() + "\"");
+    if (!commandLine.has("html"))
+        return usageError(err, s_command, "report needs --html FILE, the page to write");
+    if (commandLine.has("product"))
+    {
+        const ProductType product = BuildInformation::productFromText(commandLine.value("product"));
+        if (product == 0)
+            return usageError(err, s_command,
+                              "--product \"" + commandLine.value("product") + "\" names no product (1..63 or a name)");
+        // The product decides which values groups hold, so it is in place before any group exists.
+        BuildInformation::setProductType(product);
+    }
+
+    ReportContent content;
+    content.files = {commandLine.values("system"), commandLine.value("user")};
+    content.findings = checkFiles(content.files);
+    content.loaded = loadConfiguration(content.files, true);
+    content.product = describeProduct(BuildInformation::getProductType());
+    content.groups = describeGroups();
+    QString pictureError;
+    content.colorsPng =
+        pngBytes(drawColorsPicture(objectColorFamilies(*ColorConfiguration::getRegisteredInstance()), pictureError));
+    content.rangesPng =
+        pngBytes(drawRangesPicture(groupRanges(catalogueRanges(*ColorRangesConfiguration::getInstance())), pictureError));
+    if (!pictureError.isEmpty())
+        err << "warning: the pictures are left out: " << pictureError.toStdString() << '\n';
+
+    const std::string path = commandLine.value("html");
+    if (!writeFile(path, reportHtml(content), error))
+    {
+        err << "error: " << error << '\n';
+        return ExitFailure;
+    }
+    out << path << ": " << content.groups.size() << " groups, " << content.loaded.warnings.size()
+        << " warnings\n";
+    return ExitSuccess;
+}
+
+}  // namespace QvConfig
+}  // namespace Quarvane

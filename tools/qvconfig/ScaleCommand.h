@@ -1,0 +1,16 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace Quarvane
+{
+namespace QvConfig
+{
+
+// "qvconfig scale": the arguments after the command name.
+int runScale(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
+}  // namespace QvConfig
+}  // namespace Quarvane
