@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 namespace Quarvane
 {
@@ -301,10 +302,14 @@ private:
     // Whether anything but the XML declaration starts with <! or <?.
     bool mayHaveSplitText() const
     {
-        int from = 0;
-        if (m_bytes.startsWith("<?xml") || m_bytes.startsWith("\xef\xbb\xbf<?xml"))
-            from = std::max(0, m_bytes.indexOf("?>"));
-        return m_bytes.indexOf("<!", from) >= 0 || m_bytes.indexOf("<?", from) >= 0;
+        const std::string_view text(m_bytes.constData(), static_cast<std::size_t>(m_bytes.size()));
+        std::size_t tag = text.find('<');
+        if (text.compare(tag == std::string_view::npos ? 0 : tag, 5, "<?xml") == 0)
+            tag = text.find('<', tag + 1);
+        for (; tag != std::string_view::npos && tag + 1 < text.size(); tag = text.find('<', tag + 1))
+            if (text[tag + 1] == '!' || text[tag + 1] == '?')
+                return true;
+        return false;
     }
 
     // Whether the file ends before the tag at `offset` or the one after it is complete: a file cut
