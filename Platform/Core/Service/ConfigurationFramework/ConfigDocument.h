@@ -48,9 +48,15 @@ struct ConfigNode
     std::unique_ptr<ConfigNode> copy() const;
 
 private:
-    static std::string identity(Kind kind, const std::string& className, const std::string& name);
-    std::string identity() const;
-    std::unordered_map<std::string, std::size_t> m_index;
+    using Index = std::unordered_map<std::string, std::size_t>;
+    // Values are found by their key as it stands, objects by class and name; two indexes spare a
+    // value's lookup from building a combined string.
+    static std::string objectKey(const std::string& className, const std::string& name);
+    const Index& indexOf(const ConfigNode& child) const { return child.kind == Kind::Value ? m_values : m_objects; }
+    Index& indexOf(const ConfigNode& child) { return child.kind == Kind::Value ? m_values : m_objects; }
+    std::string keyOf(const ConfigNode& child) const;
+    Index m_values;
+    Index m_objects;
 };
 
 // A parsed configuration file.
