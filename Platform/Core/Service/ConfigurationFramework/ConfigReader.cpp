@@ -12,6 +12,8 @@
 #include <cerrno>
 #include <cstring>
 #include <new>
+#include <string_view>
+#include <unordered_set>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -284,10 +286,12 @@ bool ConfigReader::readInto(const Layer& layer, const ConfigNode& node, Configur
     Restore<const Layer*> restoreLayer(m_currentLayer);
     Restore<const ConfigNode*> restoreNode(m_current);
     Restore<std::vector<std::string>> restorePath(m_path);
+    Restore<std::string> restorePathText(m_pathText);
     m_session.lookedUp.insert(&node);
     m_currentLayer = &layer;
     m_current = &node;
     m_path.push_back(node.name);
+    m_pathText += (m_pathText.empty() ? "" : "/") + node.name;
     // A locked object loads nothing; what a user file holds for it is refused.
     if (!object.isEditable())
     {
@@ -319,12 +323,14 @@ int ConfigReader::readTyped(const std::string& key, T& value, bool& editable)
 {
     if (m_current == nullptr)
         return NotFound;
-    std::vector<std::string>& asked = m_session.askedFor[currentPath()];
-    if (std::find(asked.begin(), asked.end(), key) == asked.end())
-        asked.push_back(key);
     const ConfigNode* node = m_current->findValue(key);
     if (node == nullptr)
+    {
+        // A name an object asks for counts as known even where it is missing (a colour
+        // component), so that a misspelt one can be pointed to it.
+        m_session.absentKeys[currentPath()].insert(key);
         return NotFound;
+    }
     m_session.lookedUp.insert(node);
     editable = readsUserFile() || node->editable;
     if (!editable)
@@ -346,13 +352,6 @@ int ConfigReader::readTyped(const std::string& key, T& value, bool& editable)
     return Found;
 }
 
-std::string ConfigReader::currentPath() const
-{
-    std::string path;
-    for (const std::string& object : m_path)
-        path += (path.empty() ? "" : "/") + object;
-    return path;
-}
 
 ConfigReader::Site ConfigReader::siteOf(const ConfigNode& node) const
 {
@@ -454,28 +453,39 @@ void ConfigReader::refuseLockedObject()
 void ConfigReader::reportUnknownEntries(const ConfigurationObject& object)
 {
     reportUnknownAttributes(*m_current, {});
-    std::vector<std::string> knownValues;
-    std::vector<std::string> knownObjects;
+    // Known: what the object declares, and whatever its load looked up (a colour reads its own
+    // components, a group its own children).
+    std::unordered_set<std::string_view> declaredValues;
+    std::unordered_set<std::string_view> declaredObjects;
     for (const auto& value : object.getConfigurationValues())
-        knownValues.push_back(value->getName());
+        declaredValues.insert(value->getName());
     for (const auto& child : object.getConfigurationObjects())
-        knownObjects.push_back(child->getName());
-    // Keys an object reads itself (a colour's components) count as known too.
-    const auto asked = m_session.askedFor.find(currentPath());
-    if (asked != m_session.askedFor.end())
-        knownValues.insert(knownValues.end(), asked->second.begin(), asked->second.end());
-    for (const auto& child : m_current->children)
-        if (child->kind == ConfigNode::Kind::Object && m_session.lookedUp.count(child.get()) != 0)
-            knownObjects.push_back(child->name);
-
+        declaredObjects.insert(child->getName());
+    const auto knownNames = [this, &object](bool values) {
+        std::vector<std::string> known;
+        if (values)
+            for (const auto& value : object.getConfigurationValues())
+                known.push_back(value->getName());
+        else
+            for (const auto& child : object.getConfigurationObjects())
+                known.push_back(child->getName());
+        for (const auto& child : m_current->children)
+            if ((child->kind == ConfigNode::Kind::Value) == values && m_session.lookedUp.count(child.get()) != 0)
+                known.push_back(child->name);
+        const auto absent = m_session.absentKeys.find(currentPath());
+        if (values && absent != m_session.absentKeys.end())
+            known.insert(known.end(), absent->second.begin(), absent->second.end());
+        return known;
+    };
     for (const auto& child : m_current->children)
     {
         const bool isValue = child->kind == ConfigNode::Kind::Value;
-        const std::vector<std::string>& known = isValue ? knownValues : knownObjects;
-        if (std::find(known.begin(), known.end(), child->name) == known.end())
+        const bool known = m_session.lookedUp.count(child.get()) != 0 ||
+                           (isValue ? declaredValues : declaredObjects).count(child->name) != 0;
+        if (!known)
             addFinding(*child, child->name,
                        std::string(isValue ? "unknown key" : "unknown object") + ", kept as it is" +
-                           didYouMean(child->name, known));
+                           didYouMean(child->name, knownNames(isValue)));
         else if (isValue)
             reportUnknownAttributes(*child, child->name);
     }

@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -126,9 +127,9 @@ private:
     {
         std::unordered_set<const ConfigNode*> lookedUp;
         std::vector<ConfigurationFinding> findings;
-        std::map<std::string, ValueOrigin> origins;  // by place (path and key)
+        std::unordered_map<std::string, ValueOrigin> origins;  // by place (path and key)
+        std::unordered_map<std::string, std::unordered_set<std::string>> absentKeys;  // asked for, by object path
         std::map<std::string, Site> locks;           // by place of the locked object or value
-        std::map<std::string, std::vector<std::string>> askedFor;  // the keys read, by object path
     };
 
     struct Layer
@@ -142,7 +143,8 @@ private:
     void addParsed(const QByteArray& bytes, const std::string& sourceName, Origin origin);
     void refuse(const std::string& sourceName, const std::exception& failure);
     bool readInto(const Layer& layer, const ConfigNode& node, ConfigurationObject& object);
-    std::string currentPath() const;
+    // The path of the object being read ("Group/Child").
+    const std::string& currentPath() const { return m_pathText; }
     Site siteOf(const ConfigNode& node) const;
     std::string lockOf(const std::string& key) const;
     void addFinding(const ConfigNode& node, const std::string& key, const std::string& message);
@@ -156,6 +158,7 @@ private:
     const Layer* m_currentLayer = nullptr;
     const ConfigNode* m_current = nullptr;
     std::vector<std::string> m_path;
+    std::string m_pathText;
 };
 
 }  // namespace Quarvane
