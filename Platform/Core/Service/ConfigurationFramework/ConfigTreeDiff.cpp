@@ -8,15 +8,23 @@ namespace
 {
 bool isValue(const ConfigNode& node) { return node.kind == ConfigNode::Kind::Value; }
 
+void collectValues(const ConfigNode& node, Path& prefix, std::vector<Path>& out);
+
+// `node` itself when it is a value, else every value below it; `prefix` ends with `node`.
+void collectSelfOrValues(const ConfigNode& node, Path& prefix, std::vector<Path>& out)
+{
+    if (isValue(node))
+        out.push_back(prefix);
+    else
+        collectValues(node, prefix, out);
+}
+
 void collectValues(const ConfigNode& node, Path& prefix, std::vector<Path>& out)
 {
     for (const auto& child : node.children)
     {
         prefix.push_back(child.get());
-        if (isValue(*child))
-            out.push_back(prefix);
-        else
-            collectValues(*child, prefix, out);
+        collectSelfOrValues(*child, prefix, out);
         prefix.pop_back();
     }
 }
@@ -27,26 +35,16 @@ void compare(const ConfigNode& before, const ConfigNode& after, bool withLocks, 
     {
         const ConfigNode* counterpart = before.findSame(*child);
         prefix.push_back(child.get());
-        if (counterpart == nullptr)
-        {
-            if (isValue(*child))
-                out.push_back(prefix);
-            else
-                collectValues(*child, prefix, out);
-        }
+        const bool lockChanged = counterpart != nullptr && withLocks && counterpart->editable != child->editable;
+        if (counterpart == nullptr || lockChanged)
+            collectSelfOrValues(*child, prefix, out);
         else if (isValue(*child))
         {
-            if (!sameValue(counterpart, child.get()) || (withLocks && counterpart->editable != child->editable))
+            if (!sameValue(counterpart, child.get()))
                 out.push_back(prefix);
         }
-        else if (withLocks && counterpart->editable != child->editable)
-        {
-            collectValues(*child, prefix, out);
-        }
         else
-        {
             compare(*counterpart, *child, withLocks, prefix, out);
-        }
         prefix.pop_back();
     }
     for (const auto& child : before.children)
@@ -54,10 +52,7 @@ void compare(const ConfigNode& before, const ConfigNode& after, bool withLocks, 
         if (after.findSame(*child) != nullptr)
             continue;
         prefix.push_back(child.get());
-        if (isValue(*child))
-            out.push_back(prefix);
-        else
-            collectValues(*child, prefix, out);
+        collectSelfOrValues(*child, prefix, out);
         prefix.pop_back();
     }
 }
