@@ -1,6 +1,9 @@
 #include "tools/qvconfig/CheckCommand.h"
 
 #include "tools/qvconfig/CommandLine.h"
+#include "tools/qvconfig/CommandSupport.h"
+#include "tools/qvconfig/JsonFormat.h"
+#include "tools/qvconfig/ValueAddress.h"
 #include "tools/qvconfig/ExitStatus.h"
 #include "tools/qvconfig/TextFormat.h"
 #include "tools/qvconfig/Usage.h"
@@ -10,7 +13,9 @@
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationManager.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationObject.h"
 
+#include <algorithm>
 #include <memory>
+#include <tuple>
 #include <ostream>
 
 namespace Quarvane
@@ -20,10 +25,6 @@ namespace QvConfig
 namespace
 {
 const char* const s_command = "check";
-
-const std::vector<AcceptedOption> s_options{
-    {"help", 'h', false, false},
-};
 
 // Values whose loaded text differs between the group's own load and the framework's plain one:
 // the plain copy shows what the file stores, the group what it made of it. Secrets are left out:
@@ -64,25 +65,6 @@ void checkGroup(ConfigReader& reader, const std::string& name, const Configurati
     collectRepairs(name, *loaded, stored, findings.repairs);
 }
 
-void report(const std::string& file, const CheckFindings& findings, std::ostream& out)
-{
-    for (const std::string& warning : findings.warnings)
-        out << "warning: " << warning << '\n';
-    for (const std::string& repair : findings.repairs)
-        out << "repaired: " << repair << '\n';
-    for (const std::string& name : findings.unknownObjects)
-        out << "unknown object " << name << ": kept as is\n";
-    if (findings.isClean())
-    {
-        out << file << ": clean\n";
-        return;
-    }
-    const auto count = [](std::size_t n, const char* noun) {
-        return std::to_string(n) + " " + noun + (n == 1 ? "" : "s");
-    };
-    out << file << ": " << count(findings.warnings.size(), "warning") << ", "
-        << count(findings.repairs.size(), "repair") << '\n';
-}
 }  // namespace
 
 CheckFindings checkConfiguration(ConfigReader& reader, const ConfigurationManager& manager)
@@ -98,31 +80,102 @@ CheckFindings checkConfiguration(ConfigReader& reader, const ConfigurationManage
     return findings;
 }
 
+namespace
+{
+// Findings of FILE first, then those of the files around it; each file's by line and column.
+void sortFindings(std::vector<ConfigurationFinding>& findings, const std::string& file)
+{
+    std::stable_sort(findings.begin(), findings.end(),
+                     [&file](const ConfigurationFinding& left, const ConfigurationFinding& right) {
+                         return std::make_tuple(left.file != file, left.line, left.column) <
+                                std::make_tuple(right.file != file, right.line, right.column);
+                     });
+}
+
+std::string findingText(const ConfigurationFinding& finding)
+{
+    std::string text = finding.file + ":";
+    if (finding.line > 0)
+        text += std::to_string(finding.line) + ":" + std::to_string(finding.column) + ":";
+    text += finding.severity == ConfigurationFinding::Severity::Error ? " error: " : " warning: ";
+    if (!finding.group.empty())
+        text += finding.key.empty() ? finding.group + ": " : finding.group + "/" + finding.key + ": ";
+    return text + finding.message;
+}
+
+// Top-level objects no group claims are kept for a newer release, so they are no finding; but a
+// name one slip away from a known group is most likely that group misspelt.
+std::vector<ConfigurationFinding> misspeltGroups(const std::string& file, std::vector<std::string>& notes)
+{
+    std::vector<ConfigurationFinding> findings;
+    const ConfigurationManager& manager = ConfigurationManager::getInstance();
+    for (const std::string& name : ConfigReader::fromFile(file).getObjectNames())
+    {
+        if (manager.getConfigurationObject(name) != nullptr)
+            continue;
+        const std::vector<std::string> near = nearestNames(name, manager.getConfigurationObjectNames());
+        if (near.empty())
+            notes.push_back(file + ": note: unknown group " + name + ", kept for the release that wrote it");
+        else
+            findings.push_back({ConfigurationFinding::Severity::Warning, file, 0, 0, name, "",
+                                "unknown group; did you mean \"" + near.front() + "\"?"});
+    }
+    return findings;
+}
+}  // namespace
+
 int runCheck(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
     CommandLine commandLine;
-    std::string error;
-    if (!commandLine.parse(arguments, s_options, error))
-        return usageError(err, s_command, error);
-    if (commandLine.has("help"))
-    {
-        out << checkUsage();
-        return ExitSuccess;
-    }
+    std::string format;
+    const std::vector<AcceptedOption> options{{"help", 'h', false, false},
+                                              {"system", 0, true, true},
+                                              {"as-system", 0, false, false},
+                                              {"format", 0, true, false}};
+    if (auto status = parseArguments(arguments, options, s_command, checkUsage(), commandLine, out, err))
+        return *status;
+    if (auto status = readCommonOptions(commandLine, {"text", "json"}, s_command, format, err))
+        return *status;
     if (commandLine.positionals().size() != 1)
         return usageError(err, s_command, "check takes exactly one file");
 
     const std::string& file = commandLine.positionals().front();
-    ConfigReader reader = ConfigReader::fromFile(file);
-    if (!reader.isValid())
+    if (const std::string missing = missingFileError(file); !missing.empty())
     {
-        err << "error: " << reader.errorString() << '\n';
+        err << "error: " << missing << '\n';
         return ExitFailure;
     }
+    // Judged in groups of its own: the registered ones keep what the process loaded.
+    ConfigurationManager::ScopedInstance scope;
     ConfigurationGroups::registerAll();
-    const CheckFindings findings = checkConfiguration(reader, ConfigurationManager::getInstance());
-    report(file, findings, out);
-    return findings.isClean() ? ExitSuccess : ExitFailure;
+    std::vector<std::string> systemFiles = commandLine.values("system");
+    const bool asSystem = commandLine.has("as-system");
+    if (asSystem)
+        systemFiles.push_back(file);
+    ConfigurationLoadResult account =
+        ConfigurationManager::getInstance().loadConfiguration(systemFiles, asSystem ? std::string() : file);
+    std::vector<ConfigurationFinding> findings = account.findings;
+    std::vector<std::string> notes;
+    const std::vector<ConfigurationFinding> misspelt = misspeltGroups(file, notes);
+    findings.insert(findings.end(), misspelt.begin(), misspelt.end());
+    sortFindings(findings, file);
+
+    if (format == "json")
+        writeJsonDocument({{"file", QString::fromStdString(file)}, {"clean", findings.empty()},
+                           {"findings", toJson(findings)}},
+                          out);
+    else
+    {
+        for (const ConfigurationFinding& finding : findings)
+            out << findingText(finding) << '\n';
+        for (const std::string& note : notes)
+            out << note << '\n';
+        out << file << ": "
+            << (findings.empty() ? "clean"
+                                 : std::to_string(findings.size()) + (findings.size() == 1 ? " finding" : " findings"))
+            << '\n';
+    }
+    return findings.empty() ? ExitSuccess : ExitFailure;
 }
 
 }  // namespace QvConfig

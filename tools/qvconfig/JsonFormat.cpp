@@ -1,10 +1,11 @@
 #include "tools/qvconfig/JsonFormat.h"
 
-#include <QtCore/QJsonArray>
+#include "Platform/Core/Service/ConfigurationFramework/ConfigValueText.h"
+
 #include <QtCore/QJsonDocument>
-#include <QtCore/QJsonObject>
 #include <QtCore/QString>
 
+#include <cmath>
 #include <ostream>
 
 namespace Quarvane
@@ -15,62 +16,120 @@ namespace
 {
 QString text(const std::string& value) { return QString::fromStdString(value); }
 
-QJsonObject toJson(const ValueView& value)
+QJsonValue colourJson(const ColorRGB& colour)
 {
-    return QJsonObject{
-        {QStringLiteral("key"), text(value.key)},
-        {QStringLiteral("type"), text(value.type)},
-        {QStringLiteral("value"), text(value.value)},
-        {QStringLiteral("default"), text(value.defaultValue)},
-        {QStringLiteral("editable"), value.editable},
-        {QStringLiteral("visible"), value.visible},
-        {QStringLiteral("description"), text(value.description)},
-    };
+    QJsonArray bytes;
+    for (const int byte : colourBytes(colour))
+        bytes.append(byte < 0 ? QJsonValue() : QJsonValue(byte));
+    QJsonArray rgb;
+    for (const float component : {colour.red, colour.green, colour.blue})
+        rgb.append(std::isfinite(component) ? QJsonValue(static_cast<double>(component)) : QJsonValue());
+    return QJsonObject{{"rgb", rgb}, {"bytes", bytes}};
 }
 
-QJsonArray toJson(const ListingView& listing)
+// The stored text typed: JSON has no NaN or infinity, so those stay the file's text.
+QJsonValue typedJson(const ValueRecord& record, const std::string& stored, const ColorRGB& colour)
 {
-    QJsonArray rows;
-    for (const std::vector<std::string>& row : listing.rows)
+    if (record.isColour())
+        return colourJson(colour);
+    if (record.type == "bool")
+        return stored == "true";
+    double number = 0.0;
+    if (record.type != "string" && ConfigValueText::parse(stored, number) && std::isfinite(number))
+        return number;
+    return text(stored);
+}
+
+QJsonValue ruleJson(const ValueRule& rule)
+{
+    if (rule.isRange())
+        return QJsonObject{{"range", QJsonArray{rule.getLow(), rule.getHigh()}}};
+    if (!rule.isChoice())
+        return QJsonValue();
+    QJsonArray choices;
+    for (const ValueRule::Choice& choice : rule.getChoices())
+        choices.append(QJsonObject{{"value", static_cast<double>(choice.number)}, {"name", text(choice.name)}});
+    return QJsonObject{{"choices", choices}};
+}
+
+QJsonObject originJson(const ValueRecord& record)
+{
+    static const char* const sources[] = {"default", "system", "user"};
+    QJsonObject origin{{"source", sources[static_cast<int>(record.origin.source)]}};
+    if (record.origin.source != ValueOrigin::Source::Default)
     {
-        QJsonObject entry;
-        for (std::size_t column = 0; column < listing.fields.size() && column < row.size(); ++column)
-            entry.insert(text(listing.fields[column]), text(row[column]));
-        rows.append(entry);
+        origin.insert("file", text(record.origin.file));
+        origin.insert("line", static_cast<double>(record.origin.line));
     }
-    return rows;
+    if (!record.lockedAt.empty())
+        origin.insert("lockedAt", text(record.lockedAt));
+    return origin;
 }
 
-QJsonObject toJson(const ObjectView& object)
+QJsonArray productsJson(ProductType products)
 {
-    QJsonArray values;
-    for (const ValueView& value : object.values)
-        values.append(toJson(value));
-    QJsonArray objects;
-    for (const ObjectView& child : object.objects)
-        objects.append(toJson(child));
-    QJsonObject json{
-        {QStringLiteral("name"), text(object.name)},
-        {QStringLiteral("editable"), object.editable},
-        {QStringLiteral("values"), values},
-        {QStringLiteral("objects"), objects},
-    };
-    if (object.listing)
-        json.insert(QStringLiteral("listing"), toJson(*object.listing));
-    return json;
+    QJsonArray names;
+    for (ProductType product = 1; product <= Products::All; product <<= 1)
+        if ((products & product) != 0)
+            names.append(text(BuildInformation::productName(product)));
+    return names;
 }
 }  // namespace
 
-void writeJson(const ShowReport& report, std::ostream& out)
+QJsonObject toJson(const ValueRecord& record)
 {
-    QJsonArray groups;
-    for (const ObjectView& group : report.groups)
-        groups.append(toJson(group));
-    const QJsonObject root{
-        {QStringLiteral("product"), text(report.productName)},
-        {QStringLiteral("groups"), groups},
+    return QJsonObject{
+        {"name", text(record.name())},
+        {"path", text(record.path)},
+        {"key", text(record.key)},
+        {"type", text(record.type)},
+        {"value", typedJson(record, record.text, record.colour)},
+        {"default", typedJson(record, record.defaultText, record.defaultColour)},
+        {"secret", record.secret},
+        {"editable", record.editable},
+        {"visible", record.visible},
+        {"persistence", text(persistenceName(record.persistence))},
+        {"products", productsJson(record.products)},
+        {"rule", ruleJson(record.rule)},
+        {"origin", originJson(record)},
+        {"description", text(record.description)},
     };
-    out << QJsonDocument(root).toJson(QJsonDocument::Indented).toStdString();
+}
+
+QJsonArray toJson(const std::vector<ConfigurationFinding>& findings)
+{
+    QJsonArray array;
+    for (const ConfigurationFinding& finding : findings)
+        array.append(QJsonObject{
+            {"severity", finding.severity == ConfigurationFinding::Severity::Error ? "error" : "warning"},
+            {"file", text(finding.file)},
+            {"line", static_cast<double>(finding.line)},
+            {"column", static_cast<double>(finding.column)},
+            {"group", text(finding.group)},
+            {"key", text(finding.key)},
+            {"message", text(finding.message)},
+        });
+    return array;
+}
+
+void writeShowJson(const std::string& productName, const std::vector<JsonGroup>& groups,
+                   const std::vector<ConfigurationFinding>& findings, std::ostream& out)
+{
+    QJsonArray groupArray;
+    for (const JsonGroup& group : groups)
+    {
+        QJsonArray values;
+        for (const ValueRecord& record : group.values)
+            values.append(toJson(record));
+        groupArray.append(QJsonObject{{"name", text(group.name)}, {"editable", group.editable}, {"values", values}});
+    }
+    writeJsonDocument({{"product", text(productName)}, {"groups", groupArray}, {"findings", toJson(findings)}}, out);
+}
+
+void writeJsonDocument(QJsonObject body, std::ostream& out)
+{
+    body.insert("format", JsonFormatVersion);
+    out << QJsonDocument(body).toJson(QJsonDocument::Indented).toStdString();
 }
 
 }  // namespace QvConfig

@@ -1,21 +1,40 @@
 #pragma once
 
-#include "tools/qvconfig/ObjectView.h"
+#include "tools/qvconfig/ValueRecord.h"
+
+#include <QtCore/QJsonArray>
+#include <QtCore/QJsonObject>
 
 #include <iosfwd>
+#include <vector>
 
 namespace Quarvane
 {
 namespace QvConfig
 {
 
-// {"product": NAME, "groups": [OBJECT...]}, where OBJECT is {"name", "editable", "values",
-// "objects": [OBJECT...]} and each value {"key", "type", "value", "default", "editable",
-// "visible", "description"}. "value" and "default" stay the text the configuration file
-// stores, so every type reads back exactly and a script need not know how each is written.
-// An object whose class has a view of its own adds "listing": [ENTRY...], each ENTRY an object
-// of strings named by the view's fields.
-void writeJson(const ShowReport& report, std::ostream& out);
+// The JSON output of every command shares one versioned shape (docs/qvconfig-json-schema.json):
+// {"format": 1, ...}; values typed (numbers, booleans, strings, colours as {"rgb", "bytes"}),
+// each with its persistence, products, rule and origin; findings as an array of places.
+constexpr int JsonFormatVersion = 1;
+
+QJsonObject toJson(const ValueRecord& record);
+QJsonArray toJson(const std::vector<ConfigurationFinding>& findings);
+
+// One group of "show": its name, whether it is locked, and its values (those of the objects
+// inside it included, each naming its path).
+struct JsonGroup
+{
+    std::string name;
+    bool editable = true;
+    std::vector<ValueRecord> values;
+};
+
+// {"format": 1, "product": NAME, "groups": [...], "findings": [...]}.
+void writeShowJson(const std::string& productName, const std::vector<JsonGroup>& groups,
+                   const std::vector<ConfigurationFinding>& findings, std::ostream& out);
+// `body` with "format" added, indented, on `out`.
+void writeJsonDocument(QJsonObject body, std::ostream& out);
 
 }  // namespace QvConfig
 }  // namespace Quarvane

@@ -81,6 +81,7 @@ LoadedConfiguration loadConfiguration(const ConfigurationFiles& files, bool reco
     if (!files.userFile.empty() && !QFile::exists(QString::fromStdString(files.userFile)))
         loaded.warnings.push_back(files.userFile + ": the user configuration file does not exist");
     const ConfigurationLoadResult result = manager.loadConfiguration(files.systemFiles, files.userFile);
+    loaded.account = result;
     loaded.errors = result.errors;
     loaded.warnings.insert(loaded.warnings.end(), result.warnings.begin(), result.warnings.end());
     return loaded;

@@ -2,6 +2,8 @@
 
 #include "tools/qvconfig/ObjectView.h"
 
+#include "Platform/Core/Service/ConfigurationFramework/ConfigurationManager.h"
+
 #include <iosfwd>
 #include <map>
 #include <string>
@@ -28,6 +30,8 @@ struct LoadedConfiguration
     std::vector<std::string> warnings;  // values refused or repaired, a user file that is missing
     // With the site's values recorded: per "Group/Child/key" the value the system files alone give.
     std::map<std::string, std::string> siteValues;
+    // The framework's account of the load: every finding with its place, and each value's origin.
+    ConfigurationLoadResult account;
 
     bool usable() const { return errors.empty(); }
     // "default", "site file" or "user file": what set the value the group holds now. A value a

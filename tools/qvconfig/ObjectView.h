@@ -27,6 +27,8 @@ struct ValueView
     bool editable = true;
     // Whether the settings dialog of the running product shows it.
     bool visible = true;
+    // What set it (show --origin); empty when not asked for.
+    std::string origin;
 };
 
 // Content a group holds other than framework values (the colours of the colour group, for

@@ -8,10 +8,12 @@
 #include "tools/qvconfig/ScaleCommand.h"
 #include "tools/qvconfig/ShowCommand.h"
 #include "tools/qvconfig/Usage.h"
+#include "tools/qvconfig/ValueCommands.h"
 
 #include "Platform/Core/Service/BuildInformation/BuildInformation.h"
 
 #include <exception>
+#include <map>
 #include <ostream>
 
 namespace Quarvane
@@ -20,6 +22,28 @@ namespace QvConfig
 {
 namespace
 {
+using Command = int (*)(const std::vector<std::string>&, std::ostream&, std::ostream&);
+
+const std::map<std::string, Command> s_commands{
+    {"show", runShow},     {"get", runGet},       {"describe", runDescribe}, {"check", runCheck},
+    {"set", runSet},       {"reset", runReset},   {"lock", runLock},         {"unlock", runUnlock},
+    {"ranges", runRanges}, {"colors", runColors}, {"scale", runScale},       {"report", runReport},
+};
+
+// "help COMMAND" is "COMMAND --help".
+int help(const std::vector<std::string>& rest, std::ostream& out, std::ostream& err)
+{
+    if (rest.empty())
+    {
+        out << toolUsage();
+        return ExitSuccess;
+    }
+    const auto found = s_commands.find(rest.front());
+    if (rest.size() > 1 || found == s_commands.end())
+        return usageError(err, "", "help takes one command, not \"" + rest.back() + "\"");
+    return found->second({"--help"}, out, err);
+}
+
 int dispatch(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
     if (arguments.empty())
@@ -34,18 +58,15 @@ int dispatch(const std::vector<std::string>& arguments, std::ostream& out, std::
         out << toolUsage();
         return ExitSuccess;
     }
-    if (command == "show")
-        return runShow(rest, out, err);
-    if (command == "check")
-        return runCheck(rest, out, err);
-    if (command == "ranges")
-        return runRanges(rest, out, err);
-    if (command == "colors")
-        return runColors(rest, out, err);
-    if (command == "scale")
-        return runScale(rest, out, err);
-    if (command == "report")
-        return runReport(rest, out, err);
+    if (command == "--version")
+    {
+        out << "qvconfig " << QV_VERSION << '\n';
+        return ExitSuccess;
+    }
+    if (command == "help")
+        return help(rest, out, err);
+    if (const auto found = s_commands.find(command); found != s_commands.end())
+        return found->second(rest, out, err);
     if (command.size() > 1 && command[0] == '-')
         return usageError(err, "", "unknown option " + command);
     return usageError(err, "", "unknown command " + command);

@@ -48,15 +48,24 @@ QByteArray pngBytes(const QImage& image)
 // What "qvconfig check" says about each file, both its findings and its errors.
 std::vector<FileFindings> checkFiles(const ConfigurationFiles& files)
 {
-    std::vector<std::string> paths = files.systemFiles;
-    if (!files.userFile.empty())
-        paths.push_back(files.userFile);
     std::vector<FileFindings> findings;
-    for (const std::string& path : paths)
+    // Each site file as a site file over those before it, the user file over all of them.
+    std::vector<std::string> arguments;
+    for (const std::string& path : files.systemFiles)
     {
         std::ostringstream text;
-        runCheck({"--", path}, text, text);
+        std::vector<std::string> check = arguments;
+        check.insert(check.end(), {"--as-system", "--", path});
+        runCheck(check, text, text);
         findings.push_back({path, text.str()});
+        arguments.insert(arguments.end(), {"--system", path});
+    }
+    if (!files.userFile.empty())
+    {
+        std::ostringstream text;
+        arguments.insert(arguments.end(), {"--", files.userFile});
+        runCheck(arguments, text, text);
+        findings.push_back({files.userFile, text.str()});
     }
     return findings;
 }

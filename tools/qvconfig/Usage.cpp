@@ -31,29 +31,40 @@ std::string toolUsage()
                        "Shows the presentation configuration, checks configuration files and draws the colour model.\n"
                        "\n"
                        "Commands:\n"
-                       "  show [GROUP]  the configuration groups and their values\n"
-                       "  check FILE    whether a configuration file loads cleanly\n"
-                       "  ranges        the colour ranges catalogue, as text or as a picture\n"
-                       "  colors        the object colours, as text or as labelled swatches\n"
-                       "  scale FILE    the colour bar of a result variable, as text or as a picture\n"
-                       "  report        one HTML page of the configuration, for a support engineer\n"
+                       "  show [NAME]         the configuration groups and their values\n"
+                       "  get GROUP/KEY       one effective value, alone on a line\n"
+                       "  describe NAME       the type, default, rule and meaning of a value or a group\n"
+                       "  check FILE          every mistake in a configuration file, with its place\n"
+                       "  set NAME VALUE      write one value into a user or system file\n"
+                       "  reset NAME          remove a value or a group from a file\n"
+                       "  lock NAME [VALUE]   lock a value or a group in a system file\n"
+                       "  unlock NAME         remove that lock, keeping the value\n"
+                       "  ranges              the colour ranges catalogue, as text or as a picture\n"
+                       "  colors              the object colours, as text or as labelled swatches\n"
+                       "  scale FILE          the colour bar of a result variable, as text or as a picture\n"
+                       "  report              one HTML page of the configuration, for a support engineer\n"
+                       "  help COMMAND        how to use COMMAND\n"
+                       "\n"
+                       "A value is named GROUP/KEY (a nested one GROUP/OBJECT/KEY); a colour is\n"
+                       "ColorConfiguration/NAME and is written r,g,b as three bytes 0..255 or three floats 0..1.\n"
                        "\n"
                        "Options:\n"
-                       "  -h, --help    this help; \"qvconfig COMMAND --help\" explains a command\n"
+                       "  -h, --help          this help; \"qvconfig help COMMAND\" explains a command\n"
+                       "  --version           the tool's version\n"
                        "\n") +
            s_exitStatus;
 }
 
 std::string showUsage()
 {
-    return "Usage: qvconfig show [GROUP] [--system FILE]... [--user FILE] [--product PRODUCT]\n"
-           "                     [--format text|json]\n"
+    return "Usage: qvconfig show [GROUP | GROUP/KEY] [--system FILE]... [--user FILE] [--product PRODUCT]\n"
+           "                     [--origin] [--changed] [--wide] [--format text|json|xml]\n"
            "\n"
-           "Shows every configuration group, or only GROUP, with each value's type, current value,\n"
-           "default, whether a user may change it (EDITABLE: neither the value nor its group is\n"
-           "locked) and whether the settings dialog of the running product shows it (VISIBLE).\n"
-           "Without configuration files the built-in defaults are shown. Secrets (passwords) show as\n"
-           "******** when they are set, and never as their text.\n"
+           "Shows every configuration group, or only GROUP or one value, with each value's type,\n"
+           "current value, default, whether a user may change it (EDITABLE: neither the value nor its\n"
+           "group is locked) and whether the settings dialog of the running product shows it\n"
+           "(VISIBLE). Without configuration files the built-in defaults are shown. Secrets show as\n"
+           "******** when they are set, never as their text. Text fits 100 columns.\n"
            "\n"
            "Options:\n"
            "  --system FILE      a system (site) configuration file; repeat it for several, which\n"
@@ -64,20 +75,20 @@ std::string showUsage()
            productNames() +
            ";\n"
            "                     without it, the one QUARVANE_PRODUCT names, else the default\n"
-           "  --format FORMAT    text (the default) or json\n"
+           "  --origin           add what set each value: default, FILE:LINE, \"locked by FILE:LINE\",\n"
+           "                     and what the load refused for it\n"
+           "  --changed          only the values that differ from their defaults; with --format xml\n"
+           "                     written as a configuration file that loads back (a site file template)\n"
+           "  --wide             do not shorten descriptions to fit 100 columns\n"
+           "  --format FORMAT    text (the default), json, or xml (with --changed)\n"
            "  -h, --help         this help\n"
            "\n"
-           "JSON output: {\"product\": NAME, \"groups\": [OBJECT...]}, where OBJECT is\n"
-           "{\"name\", \"editable\", \"values\": [VALUE...], \"objects\": [OBJECT...]} and VALUE is\n"
-           "{\"key\", \"type\", \"value\", \"default\", \"editable\", \"visible\", \"description\"}.\n"
-           "\"value\" and \"default\" are always JSON strings holding the text the configuration file\n"
-           "stores, numbers and booleans included; \"editable\" and \"visible\" are JSON booleans.\n"
+           "JSON output is versioned (\"format\": 1) and typed; docs/qvconfig-json-schema.json\n"
+           "describes it. Every group has the same shape, colours included ({\"rgb\", \"bytes\"}).\n"
            "\n"
            "ColorConfiguration is shown as one table of its colours: KEY, TYPE (the colour type\n"
            "number), VALUE and DEFAULT as the nearest 0..255 bytes (\"-\" for a component outside\n"
-           "0..1) and as the floats the file stores, EDITABLE, and the display NAME. In JSON the\n"
-           "group's \"listing\" holds one object per colour with the strings \"key\", \"type\",\n"
-           "\"value\", \"valueFloat\", \"default\", \"defaultFloat\", \"editable\" and \"name\".\n"
+           "0..1) and as the floats the file stores, EDITABLE, and the display NAME.\n"
            "\n"
            "Problems with the files are reported on stderr. A file that cannot be read makes the\n"
            "exit status 1, but the values are still shown; an unknown GROUP is a failure too.\n"
@@ -87,22 +98,96 @@ std::string showUsage()
 
 std::string checkUsage()
 {
-    return "Usage: qvconfig check FILE\n"
-           "\n"
-           "Reads FILE as a system configuration file and loads each group it holds into a fresh\n"
-           "instance, as the application would. Reports:\n"
-           "  warning:  values whose text is not a value of their type, or that are stored with\n"
-           "            another type, and messages of the groups themselves\n"
-           "  repaired: values the group corrected while loading, with the stored and the\n"
-           "            corrected value\n"
-           "  unknown object NAME: objects no group of this release knows; the application keeps\n"
-           "            them as they are, so they are not a fault\n"
-           "\n"
-           "Options:\n"
-           "  -h, --help  this help\n"
-           "\n"
-           "Exit status: 0 when FILE is clean, 1 when it cannot be read or has warnings or repairs,\n"
-           "2 wrong command line.\n";
+    return std::string(
+               "Usage: qvconfig check [--system FILE]... [--as-system] [--format text|json] FILE\n"
+               "\n"
+               "Loads FILE as the application would, as the user file over the system files given\n"
+               "(with --as-system: as the last system file), and reports every finding, sorted by line,\n"
+               "as FILE:LINE:COLUMN: SEVERITY: GROUP/KEY: MESSAGE:\n"
+               "  unknown keys, objects, colours and attributes, with \"did you mean\";\n"
+               "  values that are not of their type or outside their rule (range or allowed values);\n"
+               "  user values refused by a lock in a system file;\n"
+               "  administrator and run-time values in a user file; colours that cannot be used.\n"
+               "Groups no release knows are noted, not counted: a newer release may have written them.\n"
+               "\n"
+               "Options:\n"
+               "  --system FILE      a system file FILE is read over; repeat it for several\n"
+               "  --as-system        judge FILE as a system (site) file\n"
+               "  --format FORMAT    text (the default) or json\n"
+               "  -h, --help         this help\n"
+               "\n") +
+           "Exit status: 0 when FILE is clean, 1 when it has findings or cannot be read, 2 wrong\n"
+           "command line.\n";
+}
+
+std::string getUsage()
+{
+    return std::string("Usage: qvconfig get GROUP/KEY [--system FILE]... [--user FILE] [--product PRODUCT]\n"
+                       "                    [--format text|json]\n"
+                       "\n"
+                       "Prints the effective value alone on one line, as show writes it: strings in double\n"
+                       "quotes, colours as r,g,b bytes. An unknown name fails and names the nearest known ones.\n"
+                       "\n") +
+           s_exitStatus;
+}
+
+std::string describeUsage()
+{
+    return std::string("Usage: qvconfig describe GROUP[/KEY] [--system FILE]... [--user FILE] [--wide]\n"
+                       "                         [--format text|json]\n"
+                       "\n"
+                       "Tells what a value is: its type, value, default, rule (a range, or the allowed\n"
+                       "values with their names), who may set it (user, administrator or run-time), the\n"
+                       "products it belongs to, whether the settings dialog shows it, and its description.\n"
+                       "For a GROUP, one line per value. Text fits 100 columns; --wide shows everything.\n"
+                       "\n") +
+           s_exitStatus;
+}
+
+std::string setUsage()
+{
+    return std::string("Usage: qvconfig set (--user FILE | --system FILE) [--system FILE]... GROUP/KEY VALUE\n"
+                       "\n"
+                       "Writes VALUE into the user file, or into the last system file given; the system files\n"
+                       "before it are the layers it is read over. Every other entry of the file stays, entries\n"
+                       "of other releases included, and the file is replaced in one step. Refused (exit 1,\n"
+                       "nothing written) when VALUE is not of the value's type or outside its rule, when a\n"
+                       "system file before the target locks it, and when the value is an administrator or\n"
+                       "run-time value and the target is a user file.\n"
+                       "\n") +
+           s_exitStatus;
+}
+
+std::string resetUsage()
+{
+    return std::string("Usage: qvconfig reset (--user FILE | --system FILE) GROUP[/KEY]\n"
+                       "\n"
+                       "Removes the value, or the whole group, from the file, so that the value of the\n"
+                       "layers below (a system file, or the default) applies again.\n"
+                       "\n") +
+           s_exitStatus;
+}
+
+std::string lockUsage()
+{
+    return std::string("Usage: qvconfig lock --system FILE GROUP/KEY [VALUE]\n"
+                       "       qvconfig lock --system FILE GROUP\n"
+                       "\n"
+                       "Writes the value (VALUE, or the one the system files give now) into the system file\n"
+                       "FILE, locked: files read after it, the user file included, cannot change it. With a\n"
+                       "GROUP, locks the whole group. With several --system, the last is the one written.\n"
+                       "\n") +
+           s_exitStatus;
+}
+
+std::string unlockUsage()
+{
+    return std::string("Usage: qvconfig unlock --system FILE GROUP[/KEY]\n"
+                       "\n"
+                       "Removes the lock on the value (or on the group and everything in it) from the system\n"
+                       "file FILE; the value stays.\n"
+                       "\n") +
+           s_exitStatus;
 }
 
 std::string rangesUsage()

@@ -11,6 +11,12 @@ namespace QvConfig
 std::string toolUsage();
 std::string showUsage();
 std::string checkUsage();
+std::string getUsage();
+std::string describeUsage();
+std::string setUsage();
+std::string resetUsage();
+std::string lockUsage();
+std::string unlockUsage();
 std::string rangesUsage();
 std::string colorsUsage();
 std::string scaleUsage();

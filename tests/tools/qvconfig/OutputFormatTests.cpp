@@ -74,18 +74,6 @@ TEST(QvconfigTextFormat, NestsChildrenAndAlignsColumns)
                          "    Maximum  double  2.5    2.5      yes       yes      Upper limit\n");
 }
 
-TEST(QvconfigJsonFormat, NestsChildrenAndKeepsValuesAsText)
-{
-    std::ostringstream out;
-    QvConfig::writeJson(nestedReport(), out);
-    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(out.str()));
-    EXPECT_EQ(jsonValue(document, "ClampingTestGroup", "Label").value("value"), QJsonValue(""));
-    const QJsonObject limits = jsonGroup(document, "ClampingTestGroup").value("objects").toArray().at(0).toObject();
-    EXPECT_EQ(limits.value("name"), QJsonValue("Limits"));
-    EXPECT_EQ(limits.value("objects"), QJsonValue(QJsonArray()));
-    EXPECT_EQ(limits.value("values").toArray().at(0).toObject().value("value"), QJsonValue("2.5"));
-}
-
 }  // namespace
 }  // namespace QvconfigTesting
 }  // namespace Quarvane

@@ -39,15 +39,6 @@ TEST_F(QvconfigSecrets, ShowMasksPasswordsInTextAndJson)
     EXPECT_EQ(password.value("default"), QJsonValue(""));
 }
 
-TEST_F(QvconfigSecrets, CheckDoesNotReportUnscramblingAsARepair)
-{
-    const std::string user = writeFile("user.xml", userFileWithPasswords());
-    const ToolRun run = runTool({"check", user});
-    EXPECT_EQ((run.out + run.err).find("t0p-secret"), std::string::npos) << run.out;
-    EXPECT_EQ(run.out.find("repaired"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("1 warning, 0 repairs"), std::string::npos) << run.out;
-}
-
 }  // namespace
 }  // namespace QvconfigTesting
 }  // namespace Quarvane

@@ -1,0 +1,162 @@
+#include "tools/qvconfig/ValueAddress.h"
+
+#include "Platform/Core/Presentation/Configuration/ColorConfiguration.h"
+#include "Platform/Core/Service/ConfigurationFramework/ConfigurationManager.h"
+#include "Platform/Core/Service/ConfigurationFramework/ConfigurationObject.h"
+#include "Platform/Core/Service/ConfigurationFramework/ConfigurationValue.h"
+
+#include <QtCore/QString>
+
+#include <algorithm>
+#include <numeric>
+
+namespace Quarvane
+{
+namespace QvConfig
+{
+namespace
+{
+std::size_t distance(const std::string& left, const std::string& right)
+{
+    const QString a = QString::fromStdString(left).toLower();
+    const QString b = QString::fromStdString(right).toLower();
+    std::vector<std::size_t> row(static_cast<std::size_t>(b.size()) + 1);
+    std::iota(row.begin(), row.end(), std::size_t{0});
+    for (int i = 0; i < a.size(); ++i)
+    {
+        std::size_t diagonal = row[0];
+        row[0] = static_cast<std::size_t>(i) + 1;
+        for (int j = 0; j < b.size(); ++j)
+        {
+            const std::size_t above = row[static_cast<std::size_t>(j) + 1];
+            row[static_cast<std::size_t>(j) + 1] =
+                std::min({above + 1, row[static_cast<std::size_t>(j)] + 1, diagonal + (a[i] == b[j] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row.back();
+}
+
+std::vector<std::string> split(const std::string& name)
+{
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (std::size_t slash = name.find('/'); slash != std::string::npos; slash = name.find('/', start))
+    {
+        parts.push_back(name.substr(start, slash - start));
+        start = slash + 1;
+    }
+    parts.push_back(name.substr(start));
+    return parts;
+}
+
+bool isColour(const ConfigurationObject& object)
+{
+    return dynamic_cast<const ColorConfiguration::ObjectColor*>(&object) != nullptr;
+}
+
+std::vector<std::string> namesIn(const ConfigurationObject& object)
+{
+    std::vector<std::string> names;
+    for (const auto& value : object.getConfigurationValues())
+        names.push_back(value->getName());
+    for (const auto& child : object.getConfigurationObjects())
+        names.push_back(child->getName());
+    return names;
+}
+
+std::string unknown(const std::string& what, const std::string& name, const std::vector<std::string>& known)
+{
+    std::string message = "unknown " + what + " " + name;
+    const std::vector<std::string> nearest = nearestNames(split(name).back(), known);
+    for (std::size_t index = 0; index < nearest.size(); ++index)
+        message += (index == 0 ? "; did you mean " : ", ") + nearest[index];
+    return message + (nearest.empty() ? "" : "?");
+}
+}  // namespace
+
+std::string ValueAddress::objectPath() const
+{
+    std::string path;
+    for (const ConfigFileEditor::Object& step : objects)
+        path += (path.empty() ? "" : "/") + step.name;
+    return path;
+}
+
+std::string ValueAddress::name() const { return key.empty() ? objectPath() : objectPath() + "/" + key; }
+
+ConfigFileEditor::ObjectPath ValueAddress::entryObjects() const
+{
+    ConfigFileEditor::ObjectPath path = objects;
+    if (kind == Kind::Colour)
+        path.push_back({object->getClassName(), key});
+    return path;
+}
+
+std::vector<std::string> nearestNames(const std::string& name, const std::vector<std::string>& candidates)
+{
+    // Farther than a third of the name is no longer a slip but another word.
+    const std::size_t limit = std::max<std::size_t>(2, name.size() / 3);
+    std::vector<std::pair<std::size_t, std::string>> near;
+    for (const std::string& candidate : candidates)
+    {
+        const std::size_t d = distance(name, candidate);
+        if (d <= limit || QString::fromStdString(candidate).contains(QString::fromStdString(name), Qt::CaseInsensitive))
+            near.emplace_back(d, candidate);
+    }
+    std::sort(near.begin(), near.end());
+    std::vector<std::string> names;
+    for (std::size_t index = 0; index < near.size() && index < 3; ++index)
+        names.push_back(near[index].second);
+    return names;
+}
+
+std::optional<ValueAddress> resolveAddress(const std::string& name, bool groupAllowed, std::string& error)
+{
+    const std::vector<std::string> parts = split(name);
+    const ConfigurationManager& manager = ConfigurationManager::getInstance();
+    ValueAddress address;
+    address.group = manager.getConfigurationObject(parts.front());
+    if (address.group == nullptr)
+    {
+        error = unknown("group", parts.front(), manager.getConfigurationObjectNames());
+        return std::nullopt;
+    }
+    address.object = address.group;
+    address.objects.push_back({"", parts.front()});
+    for (std::size_t index = 1; index < parts.size(); ++index)
+    {
+        const std::string& part = parts[index];
+        const bool last = index + 1 == parts.size();
+        const ConfigurationObject* child = address.object->getConfigurationObject(part);
+        if (last && (address.value = address.object->getConfigurationValue(part)) != nullptr)
+            address.kind = ValueAddress::Kind::Value;
+        else if (last && child != nullptr && isColour(*child))
+            address.kind = ValueAddress::Kind::Colour;
+        else if (child != nullptr && !last && !isColour(*child))
+        {
+            address.objects.push_back({child->getClassName(), part});
+            address.object = child;
+            continue;
+        }
+        else
+        {
+            const std::string place = address.objectPath() + "/" + part;
+            error = unknown(last ? "key" : "object", place, namesIn(*address.object));
+            return std::nullopt;
+        }
+        address.key = part;
+        if (address.kind == ValueAddress::Kind::Colour)
+            address.object = child;
+    }
+    if (address.kind == ValueAddress::Kind::Group && (!groupAllowed || parts.size() > 1))
+    {
+        error = name + " is " + (parts.size() > 1 ? "an object" : "a group") + "; name one of its values: " +
+                address.objectPath() + "/KEY";
+        return std::nullopt;
+    }
+    return address;
+}
+
+}  // namespace QvConfig
+}  // namespace Quarvane
