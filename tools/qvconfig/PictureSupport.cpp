@@ -1,8 +1,8 @@
 #include "tools/qvconfig/PictureSupport.h"
 
+#include <QtCore/QSaveFile>
 #include <QtGui/QGuiApplication>
 #include <QtGui/QImage>
-
 
 namespace Quarvane
 {
@@ -35,9 +35,21 @@ QFont pictureFont(int pixelSize, bool bold)
 
 bool savePng(const QImage& image, const QString& path, QString& error)
 {
-    if (image.save(path, "PNG"))
+    // The suffix is what a viewer goes by: a PNG named x.jpg would open as a broken JPEG.
+    if (!path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+    {
+        error = "cannot write " + path + ": the picture is a PNG; name the file *.png";
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+    {
+        error = "cannot write " + path + ": " + file.errorString();
+        return false;
+    }
+    if (image.save(&file, "PNG") && file.commit())
         return true;
-    error = "cannot write " + path;
+    error = "cannot write " + path + ": " + (file.errorString().isEmpty() ? "the PNG encoder failed" : file.errorString());
     return false;
 }
 

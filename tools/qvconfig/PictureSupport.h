@@ -43,7 +43,8 @@ private:
 // The font of every picture the tool draws, at the given pixel size.
 QFont pictureFont(int pixelSize = 12, bool bold = false);
 
-// Saves the image as PNG; false with `error` naming the file when it cannot be written.
+// Saves the image as PNG, in one step; false with `error` naming the file and the reason when
+// it cannot be written or its name does not end in ".png".
 bool savePng(const QImage& image, const QString& path, QString& error);
 
 }  // namespace QvConfig

@@ -1,0 +1,287 @@
+// The value commands, run as the administrator runs them: the real executable on real files.
+#include "QvconfigProcess.h"
+
+#include <QtCore/QJsonArray>
+#include <QtCore/QJsonDocument>
+#include <QtCore/QJsonObject>
+
+namespace Quarvane
+{
+namespace QvconfigTesting
+{
+namespace
+{
+const char* const s_site = R"(<?xml version="1.0" encoding="UTF-8"?>
+<QuarvaneConfiguration version="1">
+  <object name="AutoSaveConfiguration">
+    <value key="AutoSaveEnabled" type="int" editable="false">1</value>
+  </object>
+</QuarvaneConfiguration>
+)";
+
+const char* const s_user = R"(<?xml version="1.0" encoding="UTF-8"?>
+<QuarvaneConfiguration version="1">
+  <object name="FutureGroup"><value key="Anything" type="int">1</value></object>
+  <object name="AutoSaveConfiguration">
+    <value key="AutoSaveInterval" type="int">10</value>
+    <value key="AutoSaveEnabled" type="int">2</value>
+    <value key="FutureKey" type="int">3</value>
+  </object>
+</QuarvaneConfiguration>
+)";
+
+class QvconfigValueCommands : public QvconfigProcessTest
+{
+protected:
+    void SetUp() override
+    {
+        QvconfigProcessTest::SetUp();
+        write("site.xml", s_site);
+        write("user.xml", s_user);
+    }
+};
+
+// Each edit changes what it names in the file it names, and nothing else; a refusal writes nothing.
+TEST_F(QvconfigValueCommands, EditsWriteOneEntryOrNothing)
+{
+    const struct
+    {
+        std::vector<std::string> arguments;
+        int status;
+        std::string file;  // the file the command changes
+        std::vector<std::string> expected;  // in the file after a success, on stderr after a refusal
+    } cases[] = {
+        {{"set", "--user", "user.xml", "AutoSaveConfiguration/AutoSaveInterval", "15"}, 0, "user.xml",
+         {R"(key="AutoSaveInterval" type="int">15<)"}},
+        {{"set", "--user", "new.xml", "DrawingEngineConfiguration/ViewLabelFontSize", " 12 "}, 0, "new.xml",
+         {R"(<object name="DrawingEngineConfiguration">)", R"(type="int">12<)"}},
+        {{"set", "--user", "user.xml", "ColorConfiguration/BackgroundTopColor", "255,0,51"}, 0, "user.xml",
+         {R"(<object class="ObjectColor" name="BackgroundTopColor">)", R"(key="r" type="float">1<)",
+          R"(key="b" type="float">0.2<)"}},
+        {{"set", "--user", "user.xml", "ColorConfiguration/BackgroundTopColor", "0.5,0,1"}, 0, "user.xml",
+         {R"(key="r" type="float">0.5<)"}},
+        {{"reset", "--user", "user.xml", "AutoSaveConfiguration/AutoSaveInterval"}, 0, "user.xml",
+         {R"(key="FutureKey")"}},
+        {{"lock", "--system", "site.xml", "AutoSaveConfiguration/AutoSaveInterval", "20"}, 0, "site.xml",
+         {R"(key="AutoSaveInterval" type="int" editable="false">20<)"}},
+        {{"lock", "--system", "site.xml", "AutoSaveConfiguration/AutoSaveInterval"}, 0, "site.xml",
+         {R"(key="AutoSaveInterval" type="int" editable="false">5<)"}},
+        {{"lock", "--system", "site.xml", "ThreeDViewConfiguration"}, 0, "site.xml",
+         {R"(<object name="ThreeDViewConfiguration" editable="false"/>)"}},
+        {{"unlock", "--system", "site.xml", "AutoSaveConfiguration/AutoSaveEnabled"}, 0, "site.xml",
+         {R"(key="AutoSaveEnabled" type="int">1<)"}},
+        {{"set", "--user", "user.xml", "AutoSaveConfiguration/AutoSaveEnabled", "7"}, 1, "user.xml",
+         {"7 is outside 0 Disable, 1 Enable, 2 Ask the user; nothing was written"}},
+        {{"set", "--user", "user.xml", "DrawingEngineConfiguration/ViewLabelFontSize", "9.5"}, 1, "user.xml",
+         {"\"9.5\" is not a valid int"}},
+        {{"set", "--user", "user.xml", "ColorConfiguration/BackgroundTopColor", "256,0,0"}, 1, "user.xml",
+         {"is no colour"}},
+        {{"set", "--system", "site.xml", "--user", "user.xml", "AutoSaveConfiguration/AutoSaveEnabled", "0"}, 1,
+         "user.xml", {"AutoSaveConfiguration/AutoSaveEnabled is locked at site.xml:4"}},
+        {{"set", "--user", "user.xml", "MiscellaneousConfiguration/ReadOnlyMode", "true"}, 1, "user.xml",
+         {"is an administrator value"}},
+        {{"set", "--system", "site.xml", "DrawingEngineConfiguration/UsedDriverType", "1"}, 1, "site.xml",
+         {"is a run-time value"}},
+        {{"set", "--user", "user.xml", "AutoSaveConfiguration/AutoSaveIntervall", "1"}, 1, "user.xml",
+         {"unknown key AutoSaveConfiguration/AutoSaveIntervall; did you mean AutoSaveInterval?"}},
+        {{"unlock", "--system", "site.xml", "AutoSaveConfiguration/AutoSaveInterval"}, 1, "site.xml",
+         {"AutoSaveConfiguration/AutoSaveInterval is not in site.xml"}},
+        {{"set", "AutoSaveConfiguration/AutoSaveInterval", "15"}, 2, "user.xml", {"needs the file to change"}},
+        {{"lock", "--user", "user.xml", "AutoSaveConfiguration"}, 2, "user.xml", {"give it with --system FILE"}},
+        {{"lock", "--system", "site.xml", "AutoSaveConfiguration", "1"}, 2, "site.xml", {"without a value"}},
+    };
+    for (const auto& test : cases)
+    {
+        SCOPED_TRACE(test.arguments.front() + " " + test.arguments.back());
+        SetUp();
+        const std::string before = read(test.file);
+        const ProcessRun run = qvconfig(test.arguments);
+        EXPECT_EQ(run.status, test.status) << run.err;
+        const std::string after = read(test.file);
+        const std::string& where = test.status == 0 ? after : run.err;
+        for (const std::string& expected : test.expected)
+            EXPECT_NE(where.find(expected), std::string::npos) << where;
+        if (test.status != 0)
+        {
+            EXPECT_EQ(after, before);
+        }
+        else if (test.file == "user.xml")
+        {
+            EXPECT_NE(after.find(R"(<value key="Anything" type="int">1</value>)"), std::string::npos) << after;
+        }
+    }
+}
+
+// The file stays whole when it cannot be replaced or read; the reason is named.
+TEST_F(QvconfigValueCommands, FailedWritesLeaveTheFileAsItWas)
+{
+    write("notAFolder", "x");
+    ProcessRun run = qvconfig({"set", "--user", "notAFolder/user.xml", "AutoSaveConfiguration/AutoSaveInterval", "7"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("cannot write notAFolder/user.xml: "), std::string::npos) << run.err;
+
+    write("broken.xml", "<QuarvaneConfiguration><object");
+    run = qvconfig({"set", "--user", "broken.xml", "AutoSaveConfiguration/AutoSaveInterval", "7"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err.rfind("error: broken.xml:1:", 0), 0u) << run.err;
+    EXPECT_EQ(read("broken.xml"), "<QuarvaneConfiguration><object");
+    EXPECT_EQ(folderEntries(), (QStringList{"broken.xml", "notAFolder", "site.xml", "user.xml"}));
+}
+
+TEST_F(QvconfigValueCommands, ReadCommandsAnswerOnStdout)
+{
+    const struct
+    {
+        std::vector<std::string> arguments;
+        int status;
+        std::string out;  // the whole of stdout, or with a trailing "..." a part of it
+        std::string err;  // a part of stderr
+    } cases[] = {
+        {{"get", "AutoSaveConfiguration/AutoSaveInterval", "--user", "user.xml"}, 0, "10\n", ""},
+        {{"get", "AutoSaveConfiguration/AutoSaveEnabled", "--system", "site.xml", "--user", "user.xml"}, 0, "1\n",
+         "ignored: the value is locked at site.xml:4"},
+        {{"get", "ColorConfiguration/BackgroundTopColor"}, 0, "213,213,213\n", ""},
+        {{"get", "SoftwareManualConfiguration/ManualLanguage"}, 0, "\"English\"\n", ""},
+        {{"get", "AutoSaveConfiguraton/AutoSaveInterval"}, 1, "", "did you mean AutoSaveConfiguration, UpdateConfiguration?"},
+        {{"get", "AutoSaveConfiguration"}, 1, "", "name one of its values"},
+        {{"describe", "DrawingEngineConfiguration/ViewLabelFontSize"}, 0,
+         "DrawingEngineConfiguration/ViewLabelFontSize\n  type         int\n...", ""},
+        {{"describe", "MiscellaneousConfiguration/ReadOnlyMode"}, 0, "...  set by       administrator\n...", ""},
+        {{"describe", "AutoSaveConfiguration"}, 0, "...  AutoSaveEnabled   int   0        0 Disable, 1 Enable...", ""},
+        {{"show", "AutoSaveConfiguration/AutoSaveEnabled", "--origin", "--system", "site.xml", "--user", "user.xml"},
+         0, "...  1      0        no        yes      site.xml:4, locked, user value 2 refused  Set auto...", ""},
+        {{"show", "AutoSaveConfiguration/AutoSaveInterval", "--origin", "--user", "user.xml"}, 0,
+         "...user.xml:5...", ""},
+        {{"show", "--changed", "--user", "user.xml"}, 0,
+         "Product: Forming (4)\n\nAutoSaveConfiguration (editable)\n...", ""},
+        {{"help", "lock"}, 0, "Usage: qvconfig lock --system FILE GROUP/KEY [VALUE]\n...", ""},
+        {{"help", "frobnicate"}, 2, "", "help takes one command"},
+        {{"--version"}, 0, "qvconfig 0.1.0\n", ""},
+        {{"show", "--format", "xml"}, 2, "", "use it with --changed"},
+    };
+    for (const auto& test : cases)
+    {
+        SCOPED_TRACE(test.arguments.front() + " " + test.arguments.back());
+        const ProcessRun run = qvconfig(test.arguments);
+        EXPECT_EQ(run.status, test.status) << run.err;
+        EXPECT_TRUE(matches(run.out, test.out)) << run.out;
+        EXPECT_NE(run.err.find(test.err), std::string::npos) << run.err;
+    }
+    // Pictures: no stray Qt message without XDG_RUNTIME_DIR, and only a name that says PNG.
+    EXPECT_EQ(qvconfig({"ranges", "--png", "ranges.png"}).err, "");
+    EXPECT_EQ(qvconfig({"ranges", "--png", "ranges.jpg"}).err,
+              "error: cannot write ranges.jpg: the picture is a PNG; name the file *.png\n");
+}
+
+// What a hand-edited file gets wrong, each at its place, sorted by line.
+TEST_F(QvconfigValueCommands, CheckReportsEveryFindingWithItsPlace)
+{
+    write("hand.xml", R"(<?xml version="1.0" encoding="UTF-8"?>
+<QuarvaneConfiguration version="1">
+  <object name="AutoSaveConfiguration">
+    <value key="AutoSaveIntervall" type="int">10</value>
+    <value key="AutoSaveEnabled" type="int" locked="true">2</value>
+  </object>
+  <object name="DrawingEngineConfiguration"><value key="ViewLabelFontSize" type="int">60</value></object>
+  <object name="MiscellaneousConfiguration"><value key="ReadOnlyMode" type="bool">true</value></object>
+  <object name="ColorConfiguration"><object class="ObjectColor" name="Lop"/></object>
+  <object name="AutoSaveConfiguraton"/>
+</QuarvaneConfiguration>
+)");
+    const struct
+    {
+        std::vector<std::string> arguments;
+        int status;
+        std::vector<std::string> lines;  // in this order
+    } cases[] = {
+        {{"check", "--system", "site.xml", "hand.xml"},
+         1,
+         {"hand.xml: warning: AutoSaveConfiguraton: unknown group; did you mean \"AutoSaveConfiguration\"?\n",
+          "hand.xml:4:46: warning: AutoSaveConfiguration/AutoSaveIntervall: unknown key, kept as it is; did you "
+          "mean \"AutoSaveInterval\"?\n",
+          "hand.xml:5:58: warning: AutoSaveConfiguration/AutoSaveEnabled: ignored: the value is locked at "
+          "site.xml:4\n",
+          "hand.xml:5:58: warning: AutoSaveConfiguration/AutoSaveEnabled: unknown attribute \"locked\", ignored; "
+          "did you mean editable=\"false\"?\n",
+          "hand.xml:7:86: warning: DrawingEngineConfiguration/ViewLabelFontSize: 60 is outside 10..18; repaired to 18\n",
+          "hand.xml:8:82: warning: MiscellaneousConfiguration/ReadOnlyMode: an administrator value is read from "
+          "system files only; ignored\n",
+          "hand.xml:9:76: warning: ColorConfiguration/Lop: unknown object, kept as it is; did you mean \"Loop\"?\n",
+          "hand.xml: 7 findings\n"}},
+        {{"check", "--as-system", "hand.xml"}, 1, {"hand.xml: 5 findings"}},
+        {{"check", "site.xml", "--as-system"}, 0, {"site.xml: clean\n"}},
+        {{"check", "missing.xml"}, 1, {}},
+        {{"check"}, 2, {}},
+    };
+    for (const auto& test : cases)
+    {
+        SCOPED_TRACE(test.arguments.back());
+        const ProcessRun run = qvconfig(test.arguments);
+        EXPECT_EQ(run.status, test.status) << run.err;
+        std::size_t at = 0;
+        for (const std::string& line : test.lines)
+        {
+            at = run.out.find(line, at);
+            EXPECT_NE(at, std::string::npos) << line << "\nin\n" << run.out;
+        }
+    }
+}
+
+// Every command's JSON against the schema in docs/, so the schema and the output cannot part.
+TEST_F(QvconfigValueCommands, JsonFollowsTheDocumentedSchema)
+{
+    const QJsonObject schema = loadSchema();
+    ASSERT_FALSE(schema.isEmpty());
+    const std::vector<std::vector<std::string>> commands{
+        {"show", "--format", "json", "--system", "site.xml", "--user", "user.xml"},
+        {"get", "ColorConfiguration/BackgroundTopColor", "--format", "json"},
+        {"describe", "AutoSaveConfiguration", "--format", "json"},
+        {"check", "--format", "json", "--system", "site.xml", "user.xml"},
+    };
+    for (const std::vector<std::string>& command : commands)
+    {
+        SCOPED_TRACE(command.front());
+        const ProcessRun run = qvconfig(command);
+        const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(run.out));
+        ASSERT_TRUE(document.isObject()) << run.out;
+        EXPECT_EQ(schemaErrors(document.object(), schema), QStringList());
+    }
+    // Typed values, read as a script reads them.
+    const QJsonObject value =
+        QJsonDocument::fromJson(QByteArray::fromStdString(
+                                    qvconfig({"get", "AutoSaveConfiguration/AutoSaveInterval", "--format", "json",
+                                              "--user", "user.xml"})
+                                        .out))
+            .object()
+            .value("value")
+            .toObject();
+    EXPECT_EQ(value.value("value"), QJsonValue(10));
+    EXPECT_EQ(value.value("origin").toObject().value("line"), QJsonValue(5));
+    const QJsonObject colour =
+        QJsonDocument::fromJson(
+            QByteArray::fromStdString(qvconfig({"get", "ColorConfiguration/BackgroundTopColor", "--format", "json"}).out))
+            .object()
+            .value("value")
+            .toObject()
+            .value("value")
+            .toObject();
+    EXPECT_EQ(colour.value("bytes"), QJsonValue(QJsonArray{213, 213, 213}));
+}
+
+// What "show --changed --format xml" writes loads back to the same values.
+TEST_F(QvconfigValueCommands, ChangedValuesMakeATemplateThatLoadsBack)
+{
+    ASSERT_EQ(qvconfig({"set", "--user", "user.xml", "ColorConfiguration/Loop", "1,2,3"}).status, 0);
+    const ProcessRun exported = qvconfig({"show", "--changed", "--format", "xml", "--user", "user.xml"});
+    ASSERT_EQ(exported.status, 0) << exported.err;
+    write("template.xml", exported.out);
+    EXPECT_EQ(qvconfig({"check", "--as-system", "template.xml"}).status, 0);
+    for (const char* name : {"AutoSaveConfiguration/AutoSaveInterval", "AutoSaveConfiguration/AutoSaveEnabled",
+                             "ColorConfiguration/Loop"})
+        EXPECT_EQ(qvconfig({"get", name, "--system", "template.xml"}).out, qvconfig({"get", name, "--user", "user.xml"}).out)
+            << name;
+}
+
+}  // namespace
+}  // namespace QvconfigTesting
+}  // namespace Quarvane
