@@ -15,6 +15,7 @@
 #include <QtCore/QString>
 #include <QtCore/QStringList>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <ostream>
@@ -221,13 +222,44 @@ void putStored(ConfigFileEditor& editor, const ValueAddress& address, const Stor
                         type, text);
 }
 
-// The value the files before the target give now, for "lock" without a value.
+// The value the system files give now, the target included, for "lock" without a value.
 StoredValue currentValue(const EditTarget& target)
 {
-    loadConfiguration({target.filesBefore, ""});
+    std::vector<std::string> systemFiles = target.filesBefore;
+    systemFiles.push_back(target.file);
+    loadConfiguration({systemFiles, ""});
     if (target.address.kind == ValueAddress::Kind::Colour)
         return colourEntries(dynamic_cast<const ColorConfiguration::ObjectColor&>(*target.address.object).color);
     return {{{target.address.key, target.address.value->getTypeName(), target.address.value->getValueText()}}};
+}
+
+// For "reset" of a name the groups do not know: removes the entry the name spells out (its
+// objects taken as named by their class), and ends the command; nothing when the file has no
+// such entry or the name is known, so that the usual checks and messages follow.
+std::optional<int> removeUnknownEntry(const CommandLine& commandLine, std::ostream& err)
+{
+    const std::vector<std::string> systemFiles = commandLine.values("system");
+    if (commandLine.positionals().size() != 1 || (!commandLine.has("user") && systemFiles.empty()))
+        return std::nullopt;
+    ConfigurationGroups::registerAll();
+    const std::string& name = commandLine.positionals().front();
+    std::string error;
+    if (resolveAddress(name, true, error))
+        return std::nullopt;
+    // A single name is a group; otherwise the last part is a value's key.
+    const QStringList parts = QString::fromStdString(name).split('/');
+    ConfigFileEditor::ObjectPath objects;
+    for (int index = 0; index < std::max(1, static_cast<int>(parts.size()) - 1); ++index)
+        objects.push_back({"", parts[index].toStdString()});
+    const std::string key = parts.size() > 1 ? parts.last().toStdString() : std::string();
+    const std::string file = commandLine.has("user") ? commandLine.value("user") : systemFiles.back();
+    ConfigFileEditor editor;
+    if (!editor.open(file, nullptr) || !editor.remove(objects, key))
+        return std::nullopt;
+    std::string saveError;
+    if (editor.save(&saveError))
+        return ExitSuccess;
+    return fail(err, "cannot write " + file + ": " + saveError);
 }
 
 std::string entryKey(const ValueAddress& address)
@@ -263,6 +295,9 @@ int runReset(const std::vector<std::string>& arguments, std::ostream& out, std::
     EditTarget target;
     if (auto status = parseArguments(arguments, layerOptions(), "reset", resetUsage(), commandLine, out, err))
         return *status;
+    // An entry no release knows (a misspelt key) is as much worth removing as a known one.
+    if (const std::optional<int> removed = removeUnknownEntry(commandLine, err))
+        return *removed;
     if (auto status = readTarget(commandLine, "reset", false, 1, 1, true, target, err))
         return *status;
     if (const std::string missing = missingFileError(target.file); !missing.empty())

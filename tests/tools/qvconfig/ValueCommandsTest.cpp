@@ -282,6 +282,46 @@ TEST_F(QvconfigValueCommands, ChangedValuesMakeATemplateThatLoadsBack)
             << name;
 }
 
+// Every example of the administrator's guide, run in order in an empty folder: files shown as
+// "```xml file=NAME" are written, each "$ qvconfig ..." line is run and what follows it, up to
+// the next command, is its standard output, then its standard error, then "[exit N]" unless 0.
+TEST_F(QvconfigValueCommands, AdministratorGuideExamplesHold)
+{
+    SetUp();
+    QFile guide(QV_ADMINISTRATOR_GUIDE);
+    ASSERT_TRUE(guide.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(guide.readAll()).split('\n');
+    int examples = 0;
+    for (int index = 0; index < lines.size(); ++index)
+    {
+        if (lines[index].startsWith("```xml file="))
+        {
+            QStringList body;
+            while (lines[++index] != "```")
+                body << lines[index];
+            write(lines[index - body.size() - 1].mid(12).toStdString(), body.join('\n').toStdString() + "\n");
+        }
+        if (!lines[index].startsWith("$ qvconfig "))
+            continue;
+        QStringList words = lines[index].mid(11).split(' ', Qt::SkipEmptyParts);
+        const int redirect = static_cast<int>(words.indexOf(">"));
+        std::vector<std::string> arguments;
+        for (int word = 0; word < (redirect < 0 ? words.size() : redirect); ++word)
+            arguments.push_back(words[word].toStdString());
+        std::string expected;
+        while (index + 1 < lines.size() && !lines[index + 1].startsWith("$ ") && lines[index + 1] != "```")
+            expected += lines[++index].toStdString() + "\n";
+        const ProcessRun run = qvconfig(arguments);
+        if (redirect >= 0)
+            write(words[redirect + 1].toStdString(), run.out);
+        const std::string actual = (redirect >= 0 ? std::string() : run.out) + run.err +
+                                   (run.status != 0 ? "[exit " + std::to_string(run.status) + "]\n" : "");
+        EXPECT_EQ(actual, expected) << lines[index].toStdString();
+        ++examples;
+    }
+    EXPECT_GE(examples, 15);
+}
+
 }  // namespace
 }  // namespace QvconfigTesting
 }  // namespace Quarvane
