@@ -155,6 +155,11 @@ std::string refusalFor(const EditTarget& target)
         return address.name() + " is an administrator value; set it in a system file with --system";
     if (address.kind == ValueAddress::Kind::Value && address.value->isSecret())
         return address.name() + " is a secret; set it in the application, which stores it scrambled";
+    // Some entries the application itself keeps from users (a colour it manages); no file changes them.
+    const bool editable = address.kind == ValueAddress::Kind::Value ? address.value->isEditable()
+                                                                     : address.object->isEditable();
+    if (!target.systemFile && !editable)
+        return address.name() + " is not editable by users";
     const std::string lock = lockBefore(target);
     return lock.empty() ? std::string() : address.name() + " is locked at " + lock;
 }
