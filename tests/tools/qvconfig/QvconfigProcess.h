@@ -81,25 +81,21 @@ private:
     QTemporaryDir m_folder;
 };
 
-// `text` is `pattern`, where "..." stands for any text.
-inline bool matches(const std::string& text, const std::string& pattern)
+// `text` is `pattern`, where a leading or trailing "..." stands for any text.
+inline bool matches(const std::string& text, std::string pattern)
 {
-    std::size_t at = 0;
-    std::size_t from = 0;
-    for (bool first = true;; first = false)
-    {
-        const std::size_t gap = pattern.find("...", from);
-        const std::string piece = pattern.substr(from, gap == std::string::npos ? gap : gap - from);
-        if (gap == std::string::npos)
-            return first ? text == piece
-                         : text.size() >= at + piece.size() && text.compare(text.size() - piece.size(), piece.size(), piece) == 0;
-        const std::size_t found = first ? (text.compare(0, piece.size(), piece) == 0 ? 0 : std::string::npos)
-                                        : text.find(piece, at);
-        if (found == std::string::npos)
-            return false;
-        at = found + piece.size();
-        from = gap + 3;
-    }
+    const bool anyStart = pattern.rfind("...", 0) == 0;
+    if (anyStart)
+        pattern.erase(0, 3);
+    const bool anyEnd = pattern.size() >= 3 && pattern.compare(pattern.size() - 3, 3, "...") == 0;
+    if (anyEnd)
+        pattern.resize(pattern.size() - 3);
+    if (anyStart && anyEnd)
+        return text.find(pattern) != std::string::npos;
+    if (pattern.size() > text.size())
+        return false;
+    return anyStart ? text.compare(text.size() - pattern.size(), pattern.size(), pattern) == 0
+                    : anyEnd ? text.compare(0, pattern.size(), pattern) == 0 : text == pattern;
 }
 
 inline QJsonObject loadSchema()

@@ -148,6 +148,7 @@ TEST_F(QvconfigValueCommands, ReadCommandsAnswerOnStdout)
          "DrawingEngineConfiguration/ViewLabelFontSize\n  type         int\n...", ""},
         {{"describe", "MiscellaneousConfiguration/ReadOnlyMode"}, 0, "...  set by       administrator\n...", ""},
         {{"describe", "AutoSaveConfiguration"}, 0, "...  AutoSaveEnabled   int   0        0 Disable, 1 Enable...", ""},
+        {{"describe", "AutoSaveConfiguration", "--wide"}, 0, "...Enable(1) or Ask the User(2)\n...", ""},
         {{"show", "AutoSaveConfiguration/AutoSaveEnabled", "--origin", "--system", "site.xml", "--user", "user.xml"},
          0, "...  1      0        no        yes      site.xml:4, locked, user value 2 refused  Set auto...", ""},
         {{"show", "AutoSaveConfiguration/AutoSaveInterval", "--origin", "--user", "user.xml"}, 0,
@@ -247,25 +248,16 @@ TEST_F(QvconfigValueCommands, JsonFollowsTheDocumentedSchema)
         EXPECT_EQ(schemaErrors(document.object(), schema), QStringList());
     }
     // Typed values, read as a script reads them.
-    const QJsonObject value =
-        QJsonDocument::fromJson(QByteArray::fromStdString(
-                                    qvconfig({"get", "AutoSaveConfiguration/AutoSaveInterval", "--format", "json",
-                                              "--user", "user.xml"})
-                                        .out))
-            .object()
-            .value("value")
-            .toObject();
-    EXPECT_EQ(value.value("value"), QJsonValue(10));
-    EXPECT_EQ(value.value("origin").toObject().value("line"), QJsonValue(5));
-    const QJsonObject colour =
-        QJsonDocument::fromJson(
-            QByteArray::fromStdString(qvconfig({"get", "ColorConfiguration/BackgroundTopColor", "--format", "json"}).out))
-            .object()
-            .value("value")
-            .toObject()
-            .value("value")
-            .toObject();
-    EXPECT_EQ(colour.value("bytes"), QJsonValue(QJsonArray{213, 213, 213}));
+    const auto valueOf = [this](const std::vector<std::string>& arguments) {
+        const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(qvconfig(arguments).out));
+        return document.object().value("value").toObject();
+    };
+    const QJsonObject interval =
+        valueOf({"get", "AutoSaveConfiguration/AutoSaveInterval", "--format", "json", "--user", "user.xml"});
+    EXPECT_EQ(interval.value("value"), QJsonValue(10));
+    EXPECT_EQ(interval.value("origin").toObject().value("line"), QJsonValue(5));
+    const QJsonObject colour = valueOf({"get", "ColorConfiguration/BackgroundTopColor", "--format", "json"});
+    EXPECT_EQ(colour.value("value").toObject().value("bytes"), QJsonValue(QJsonArray{213, 213, 213}));
 }
 
 // What "show --changed --format xml" writes loads back to the same values.

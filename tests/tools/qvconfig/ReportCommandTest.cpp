@@ -121,27 +121,6 @@ TEST_F(QvconfigReport, PageShowsWhereValuesCameFromAndLoadsInABrowser)
     EXPECT_GT(inked, 500);
 }
 
-TEST_F(QvconfigReport, WrongCommandLines)
-{
-    const struct
-    {
-        std::vector<std::string> arguments;
-        int status;
-        std::string expected;
-    } cases[] = {
-        {{"report"}, 2, "report needs --html FILE"},
-        {{"report", "--html", "a.html", "extra"}, 2, "report takes no arguments"},
-        {{"report", "--product", "nothing", "--html", "a.html"}, 2, "names no product"},
-        {{"report", "--html", "/nonexistent/folder/report.html"}, 1, "error: cannot write /nonexistent/folder/report.html"},
-    };
-    for (const auto& expected : cases)
-    {
-        SCOPED_TRACE(expected.arguments.back());
-        const ToolRun run = runTool(expected.arguments);
-        EXPECT_EQ(run.status, expected.status);
-        EXPECT_NE(run.err.find(expected.expected), std::string::npos) << run.err;
-    }
-}
 
 }  // namespace
 }  // namespace QvconfigTesting

@@ -1,0 +1,274 @@
+// The command line, show and the text it writes, run in-process with groups of the tests' own.
+#include "QvconfigTestSupport.h"
+#include "TestGroups.h"
+
+#include "tools/qvconfig/JsonFormat.h"
+#include "tools/qvconfig/ObjectView.h"
+#include "tools/qvconfig/TextFormat.h"
+
+#include "Platform/Core/Service/Security/SecurityTools.h"
+
+#include <memory>
+
+namespace Quarvane
+{
+namespace QvconfigTesting
+{
+namespace
+{
+using QvconfigCommandLine = QvconfigTest;
+
+std::string joined(const std::vector<std::string>& words)
+{
+    std::string text;
+    for (const std::string& word : words)
+        text += " " + word;
+    return text;
+}
+
+// A command that succeeds writes only to stdout; one that fails or is misused only to stderr.
+TEST_F(QvconfigCommandLine, ExitStatusAndStream)
+{
+    const struct
+    {
+        std::vector<std::string> arguments;
+        int status;
+        std::string expected;
+    } cases[] = {
+        {{"--help"}, 0, "Usage: qvconfig COMMAND"},
+        {{"show", "NoSuchGroup", "--format", "json", "--help"}, 0, "Usage: qvconfig show"},
+        {{"check", "missing.xml", "--help"}, 0, "Usage: qvconfig check"},
+        {{"show", "--format=json", "--product=1"}, 0, "\"product\": \"Designer\""},
+        {{"show", "--", "--bogus"}, 1, "unknown group --bogus"},
+        {{}, 2, "Usage: qvconfig COMMAND"},
+        {{"frobnicate"}, 2, "unknown command frobnicate\nTry 'qvconfig --help'."},
+        {{"show", "--bogus"}, 2, "unknown option --bogus\nTry 'qvconfig show --help'."},
+        {{"show", "--system"}, 2, "--system needs an argument"},
+        {{"show", "--user", "--product", "2"}, 2, "--user needs an argument"},
+        {{"show", "--user", "a.xml", "--user=b.xml"}, 2, "--user is given more than once"},
+        {{"show", "--help=yes"}, 2, "--help takes no argument"},
+        {{"show", "--product", "64"}, 2, "names no product"},
+        {{"show", "--format", "yaml"}, 2, "--format must be text or json or xml"},
+        {{"show", "One", "Two"}, 2, "at most one group"},
+        {{"check"}, 2, "exactly one file"},
+        {{"show", "NoSuchGroup"}, 1, "error: unknown group NoSuchGroup"},
+        {{"ranges", "extra"}, 2, "ranges takes no arguments"},
+        {{"ranges", "--png"}, 2, "--png needs an argument"},
+        {{"ranges", "--dominant", "1"}, 2, "--dominant takes a number of colours from 2 to 1000"},
+        {{"ranges", "--dominant=-3"}, 2, "not \"-3\""},
+        {{"ranges", "--dominant", "1001"}, 2, "not \"1001\""},
+        {{"ranges", "--png", "/nonexistent/folder/ranges.png"}, 1, "error: cannot write /nonexistent/folder/"},
+        {{"ranges", "--lightness", "--png", "/nonexistent/folder/lightness.png"}, 1, "error: cannot write /nonexistent/folder/"},
+        {{"report"}, 2, "report needs --html FILE"},
+        {{"report", "--html", "a.html", "extra"}, 2, "report takes no arguments"},
+        {{"report", "--product", "nothing", "--html", "a.html"}, 2, "names no product"},
+        {{"report", "--html", "/nonexistent/folder/report.html"}, 1, "error: cannot write /nonexistent/folder/report.html"},
+        {{"colors", "extra"}, 2, "colors takes no arguments"},
+        {{"colors", "--png"}, 2, "--png needs an argument"},
+        {{"colors", "--png", "/nonexistent/folder/colors.png"}, 1, "error: cannot write /nonexistent/folder/"},
+        {{"check", "/nonexistent/qvconfig.xml"}, 1, "error: cannot read /nonexistent/qvconfig.xml: No such file or directory"},
+    };
+    for (const auto& expected : cases)
+    {
+        SCOPED_TRACE("qvconfig" + joined(expected.arguments));
+        const ToolRun run = runTool(expected.arguments);
+        EXPECT_EQ(run.status, expected.status);
+        EXPECT_NE((expected.status == 0 ? run.out : run.err).find(expected.expected), std::string::npos)
+            << run.out << run.err;
+        EXPECT_EQ(expected.status == 0 ? run.err : run.out, "");
+    }
+}
+
+// A value must stay on one line, and an empty or blank string must still be visible.
+TEST(QvconfigTextFormat, DisplayValueKeepsAValueOnOneReadableLine)
+{
+    const struct
+    {
+        std::string type;
+        std::string text;
+        std::string shown;
+    } cases[] = {
+        {"int", "5", "5"},
+        {"string", "", "\"\""},
+        {"string", "a\nb\tc\rd", "\"a\\nb\\tc\\rd\""},
+        {"string", "say \"hi\" \\o/", "\"say \\\"hi\\\" \\\\o/\""},
+        {"string", std::string("x\x01y", 3), "\"x\\x01y\""},
+    };
+    for (const auto& expected : cases)
+        EXPECT_EQ(QvConfig::displayValue(expected.type, expected.text), expected.shown);
+}
+
+TEST(QvconfigObjectView, LocksReachInwardAndVisibilityNeedsTheDialog)
+{
+    ClampingTestGroup group;
+    group.getConfigurationValue("Percent")->setEditable(false);
+    const QvConfig::ObjectView open = QvConfig::describeObject(group, Products::Designer);
+    EXPECT_TRUE(open.editable);
+    EXPECT_FALSE(open.values[0].editable);  // Percent, locked itself
+    EXPECT_TRUE(open.values[1].editable);   // Label, hidden from the dialog in every product
+    EXPECT_FALSE(open.values[1].visible);
+    EXPECT_TRUE(open.objects.at(0).values.at(0).editable);
+
+    group.setEditable(false);
+    const QvConfig::ObjectView locked = QvConfig::describeObject(group, Products::Designer);
+    EXPECT_FALSE(locked.values[1].editable);
+    EXPECT_EQ(locked.objects.at(0).path, "ClampingTestGroup/Limits");
+    EXPECT_FALSE(locked.objects.at(0).editable);
+    EXPECT_FALSE(locked.objects.at(0).values.at(0).editable);
+}
+
+QvConfig::ShowReport nestedReport()
+{
+    QvConfig::ShowReport report;
+    report.product = Products::Trimming;
+    report.productName = "Trimming";
+    report.groups.push_back(QvConfig::describeObject(ClampingTestGroup(), report.product));
+    return report;
+}
+
+TEST(QvconfigTextFormat, NestsChildrenAndAlignsColumns)
+{
+    std::ostringstream out;
+    QvConfig::writeText(nestedReport(), out);
+    EXPECT_EQ(out.str(), "Product: Trimming (8)\n"
+                         "\n"
+                         "ClampingTestGroup (editable)\n"
+                         "  KEY      TYPE    VALUE  DEFAULT  EDITABLE  VISIBLE  DESCRIPTION\n"
+                         "  Percent  int     50     50       yes       yes      A share in percent\n"
+                         "  Label    string  \"\"     \"\"       yes       no       Shown nowhere\n"
+                         "\n"
+                         "  ClampingTestGroup/Limits (editable)\n"
+                         "    KEY      TYPE    VALUE  DEFAULT  EDITABLE  VISIBLE  DESCRIPTION\n"
+                         "    Maximum  double  2.5    2.5      yes       yes      Upper limit\n");
+}
+
+using QvconfigGlobalState = QvconfigTest;
+
+// A group registered after the library's own, as a later release adds them.
+void registerClampingGroup()
+{
+    ASSERT_TRUE(ConfigurationManager::getInstance().addConfigurationObject(std::make_shared<ClampingTestGroup>(),
+                                                                          "ClampingTestGroup"));
+}
+
+TEST_F(QvconfigGlobalState, ShowPicksUpALaterGroupWithItsChildren)
+{
+    registerClampingGroup();
+    const ToolRun run = runTool({"show", "ClampingTestGroup"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\n  ClampingTestGroup/Limits (editable)\n"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("AutoSaveConfiguration"), std::string::npos) << run.out;
+}
+
+// The colours a site locks show locked, and a locked group locks them all.
+TEST_F(QvconfigGlobalState, ColoursLockedByASystemFileShowLocked)
+{
+    const auto color = [](const std::string& key, const std::string& red, const std::string& attributes = {}) {
+        return "<object class=\"ObjectColor\" name=\"" + key + "\"" + attributes + "><value key=\"r\" type=\"float\">" +
+               red + "</value><value key=\"g\" type=\"float\">0</value><value key=\"b\" type=\"float\">0</value></object>";
+    };
+    const std::string site = writeFile(
+        "site.xml", configurationXml(object("ColorConfiguration", color("Loop", "0.2", " editable=\"false\""))));
+    const std::string user = writeFile(
+        "user.xml", configurationXml(object("ColorConfiguration", color("Loop", "1") + color("OuterLoop", "1"))));
+    const ToolRun valueLocked = runTool({"show", "ColorConfiguration", "--system", site, "--user", user});
+    ASSERT_EQ(valueLocked.status, 0) << valueLocked.err;
+    EXPECT_EQ(textRow(valueLocked.out, "Loop"),
+              (std::vector<std::string>{"Loop", "12", "51,0,0", "0.2,0,0", "68,204,0", "0.26666668,0.8,0", "no", "Loop"}));
+    EXPECT_EQ(textRow(valueLocked.out, "OuterLoop").at(2), "255,0,0");
+    EXPECT_EQ(textRow(valueLocked.out, "OuterLoop").at(6), "yes");
+
+    const std::string lockGroup =
+        writeFile("lock-group.xml", configurationXml(object("ColorConfiguration", "", " editable=\"false\"")));
+    const ToolRun groupLocked = runTool({"show", "ColorConfiguration", "--system", lockGroup});
+    ASSERT_EQ(groupLocked.status, 0) << groupLocked.err;
+    EXPECT_NE(groupLocked.out.find("ColorConfiguration (locked)\n"), std::string::npos) << groupLocked.out;
+    EXPECT_EQ(textRow(groupLocked.out, "OuterLoop").at(6), "no");
+}
+
+using QvconfigShow = QvconfigTest;
+
+
+// AutoSaveEnabled belongs to the products of mask 37: Designer, Forming and Progressive.
+TEST_F(QvconfigShow, ProductDecidesWhatIsVisible)
+{
+    const struct
+    {
+        std::string product;
+        const char* visible;
+    } cases[] = {{"1", "yes"}, {"Designer", "yes"}, {"2", "no"}, {"trimming", "no"}, {"32", "yes"}};
+    for (const auto& expected : cases)
+    {
+        SCOPED_TRACE(expected.product);
+        const std::vector<std::string> row = textRow(runTool({"show", "--product", expected.product}).out,
+                                                     "AutoSaveEnabled");
+        ASSERT_GE(row.size(), 6u);
+        EXPECT_EQ(row[5], expected.visible);
+    }
+}
+
+// A file that cannot be used fails the command, problems that leave the values usable do not;
+// either way the values are shown and the problems go to stderr.
+TEST_F(QvconfigShow, FileProblemsGoToStderrAndTheValuesAreStillShown)
+{
+    const std::string broken = writeFile("broken.xml", "<QuarvaneConfiguration version=\"1\">\n<object name=\"x\">");
+    const std::string notANumber = writeFile("ten.xml", configurationXml(autoSave(intValue("AutoSaveInterval", "ten"))));
+    const std::string user = writeFile("user.xml", configurationXml(autoSave(intValue("AutoSaveInterval", "12"))));
+    const struct
+    {
+        std::vector<std::string> files;
+        int status;
+        std::string problem;
+        std::string interval;
+    } cases[] = {
+        {{"--user", notANumber}, 0, "AutoSaveInterval: the stored text is not a valid int", "5"},
+        {{"--system", "/nonexistent/site.xml"}, 0, "warning: /nonexistent/site.xml: ", "5"},
+        {{"--user", "/nonexistent/user.xml"}, 0, "warning: /nonexistent/user.xml: ", "5"},
+        {{"--system", broken, "--user", user}, 1, "error: " + broken + ":2:", "12"},
+    };
+    for (const auto& expected : cases)
+    {
+        SCOPED_TRACE(expected.problem);
+        std::vector<std::string> arguments{"show"};
+        arguments.insert(arguments.end(), expected.files.begin(), expected.files.end());
+        const ToolRun run = runTool(arguments);
+        EXPECT_EQ(run.status, expected.status);
+        EXPECT_NE(run.err.find(expected.problem), std::string::npos) << run.err;
+        EXPECT_EQ(textRow(run.out, "AutoSaveInterval").at(2), expected.interval);
+    }
+}
+
+using QvconfigSecrets = QvconfigTest;
+
+// Passwords the user file holds scrambled, one of them stored with the wrong type so that the
+// load warns about it.
+std::string userFileWithPasswords()
+{
+    return configurationXml(object(
+        "StandardFilesConfiguration",
+        "<value key=\"ToolingPassword\" type=\"string\">" + SecurityTools::scrambleStringBase64("t0p-secret") +
+            "</value><value key=\"CoilPricesPassword\" type=\"int\">5</value>"));
+}
+
+TEST_F(QvconfigSecrets, ShowMasksPasswordsInTextAndJson)
+{
+    const std::string user = writeFile("user.xml", userFileWithPasswords());
+    const ToolRun text = runTool({"show", "StandardFilesConfiguration", "--user", user});
+    ASSERT_EQ(text.status, 0) << text.err;
+    const ToolRun json = runTool({"show", "StandardFilesConfiguration", "--user", user, "--format", "json"});
+    for (const ToolRun& run : {text, json})
+    {
+        EXPECT_EQ((run.out + run.err).find("t0p-secret"), std::string::npos);
+        EXPECT_EQ((run.out + run.err).find(SecurityTools::scrambleStringBase64("t0p-secret")), std::string::npos);
+    }
+    EXPECT_EQ(textRow(text.out, "ToolingPassword")[2], "\"********\"");
+    EXPECT_EQ(textRow(text.out, "CoilPricesPassword")[2], "\"\"") << "an empty password shows as empty";
+    EXPECT_NE(text.err.find("CoilPricesPassword: stored as int"), std::string::npos) << text.err;
+    const QJsonObject password = jsonValue(json.json(), "StandardFilesConfiguration", "ToolingPassword");
+    EXPECT_EQ(password.value("value"), QJsonValue("********"));
+    EXPECT_EQ(password.value("default"), QJsonValue(""));
+}
+
+}  // namespace
+}  // namespace QvconfigTesting
+}  // namespace Quarvane
