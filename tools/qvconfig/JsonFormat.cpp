@@ -16,22 +16,32 @@ namespace
 {
 QString text(const std::string& value) { return QString::fromStdString(value); }
 
-QJsonValue colourJson(const ColorRGB& colour)
+}  // namespace
+
+QJsonValue toJson(const ColorRGB& colour)
 {
     QJsonArray bytes;
     for (const int byte : colourBytes(colour))
         bytes.append(byte < 0 ? QJsonValue() : QJsonValue(byte));
     QJsonArray rgb;
     for (const float component : {colour.red, colour.green, colour.blue})
-        rgb.append(std::isfinite(component) ? QJsonValue(static_cast<double>(component)) : QJsonValue());
+    {
+        // The float's shortest text read back as a double: 0.8, not 0.800000011920929.
+        double shortest = 0.0;
+        ConfigValueText::parse(ConfigValueText::format(component), shortest);
+        rgb.append(std::isfinite(component) ? QJsonValue(shortest) : QJsonValue());
+    }
     return QJsonObject{{"rgb", rgb}, {"bytes", bytes}};
 }
+
+namespace
+{
 
 // The stored text typed: JSON has no NaN or infinity, so those stay the file's text.
 QJsonValue typedJson(const ValueRecord& record, const std::string& stored, const ColorRGB& colour)
 {
     if (record.isColour())
-        return colourJson(colour);
+        return toJson(colour);
     if (record.type == "bool")
         return stored == "true";
     double number = 0.0;

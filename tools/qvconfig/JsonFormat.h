@@ -19,6 +19,8 @@ namespace QvConfig
 constexpr int JsonFormatVersion = 1;
 
 QJsonObject toJson(const ValueRecord& record);
+// {"rgb": [r, g, b], "bytes": [R, G, B]}; null for a component that has no byte or float.
+QJsonValue toJson(const ColorRGB& colour);
 QJsonArray toJson(const std::vector<ConfigurationFinding>& findings);
 
 // One group of "show": its name, whether it is locked, and its values (those of the objects

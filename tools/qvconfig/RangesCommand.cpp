@@ -2,6 +2,7 @@
 
 #include "tools/qvconfig/CommandLine.h"
 #include "tools/qvconfig/ExitStatus.h"
+#include "tools/qvconfig/JsonFormat.h"
 #include "tools/qvconfig/LightnessPicture.h"
 #include "tools/qvconfig/RangesPicture.h"
 #include "tools/qvconfig/TextFormat.h"
@@ -28,6 +29,7 @@ const std::vector<AcceptedOption> s_options{
     {"png", 0, true, false},
     {"dominant", 0, true, true},
     {"lightness", 0, false, false},
+    {"format", 0, true, false},
 };
 
 // Digits only (std::stoul alone would take "-1" and " 5"), and few enough that they cannot overflow.
@@ -93,6 +95,22 @@ void writeRangesText(const std::vector<IndexedColorRange>& ranges, std::ostream&
     }
     writeTable(rows, "", out);
 }
+void writeRangesJson(const std::vector<IndexedColorRange>& ranges, std::ostream& out)
+{
+    QJsonArray array;
+    for (const IndexedColorRange& entry : ranges)
+    {
+        QJsonArray colors;
+        for (const QColor& color : entry.range->getColors())
+            colors.append(toJson(ColorRGB(static_cast<float>(color.redF()), static_cast<float>(color.greenF()),
+                                          static_cast<float>(color.blueF()))));
+        array.append(QJsonObject{{"index", static_cast<double>(entry.index)},
+                                 {"key", QString::fromStdString(entry.range->getKey())},
+                                 {"colors", colors}});
+    }
+    writeJsonDocument({{"ranges", array}}, out);
+}
+
 int writeLightness(const LightnessCheck& check, const CommandLine& commandLine, std::ostream& out, std::ostream& err)
 {
     if (!commandLine.has("png"))
@@ -126,6 +144,11 @@ int runRanges(const std::vector<std::string>& arguments, std::ostream& out, std:
     }
     if (!commandLine.positionals().empty())
         return usageError(err, s_command, "ranges takes no arguments, not \"" + commandLine.positionals().front() + "\"");
+    const std::string format = commandLine.value("format", "text");
+    if (format != "text" && format != "json")
+        return usageError(err, s_command, "--format must be text or json, not \"" + format + "\"");
+    if (format == "json" && (commandLine.has("png") || commandLine.has("lightness")))
+        return usageError(err, s_command, "--format json lists the ranges; it goes with neither --png nor --lightness");
     std::vector<unsigned> dominantCounts;
     for (const std::string& text : commandLine.values("dominant"))
     {
@@ -146,11 +169,12 @@ int runRanges(const std::vector<std::string>& arguments, std::ostream& out, std:
     const std::vector<IndexedColorRange> ranges = catalogueRanges(catalogue);
     if (commandLine.has("lightness"))
         return writeLightness(checkLightness(groupRanges(ranges)), commandLine, out, err);
-    if (!commandLine.has("png"))
-    {
+    if (format == "json")
+        writeRangesJson(ranges, out);
+    else if (!commandLine.has("png"))
         writeRangesText(ranges, out);
+    if (format == "json" || !commandLine.has("png"))
         return ExitSuccess;
-    }
     const std::string path = commandLine.value("png");
     QString pictureError;
     if (!writeRangesPicture(groupRanges(ranges), QString::fromStdString(path), pictureError))

@@ -192,7 +192,7 @@ std::string unlockUsage()
 
 std::string rangesUsage()
 {
-    return "Usage: qvconfig ranges [--lightness] [--png FILE] [--dominant COUNT]...\n"
+    return "Usage: qvconfig ranges [--lightness] [--png FILE] [--dominant COUNT]... [--format text|json]\n"
            "\n"
            "Lists the colour ranges catalogue, one range per line: INDEX, KEY, the number of\n"
            "COLORS, and the FIRST and LAST colour as 0..255 red,green,blue.\n"
@@ -210,6 +210,8 @@ std::string rangesUsage()
            "                    between neighbouring colours and how many pairs fall below 10, which\n"
            "                    a viewer can hardly tell apart. With --png, the lightness curves are\n"
            "                    plotted in the ranges' colours and such pairs marked. Changes nothing\n"
+           "  --format FORMAT   text (the default) or json: every range with all its colours, each\n"
+           "                    as {\"rgb\", \"bytes\"}\n"
            "  --dominant COUNT  first add the dominant-variable range of COUNT colours (2 to 1000),\n"
            "                    as the application does on demand; may be repeated\n"
            "  -h, --help        this help\n"

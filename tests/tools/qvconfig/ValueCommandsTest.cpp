@@ -238,6 +238,7 @@ TEST_F(QvconfigValueCommands, JsonFollowsTheDocumentedSchema)
         {"get", "ColorConfiguration/BackgroundTopColor", "--format", "json"},
         {"describe", "AutoSaveConfiguration", "--format", "json"},
         {"check", "--format", "json", "--system", "site.xml", "user.xml"},
+        {"ranges", "--format", "json"},
     };
     for (const std::vector<std::string>& command : commands)
     {
