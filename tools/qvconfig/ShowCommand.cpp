@@ -106,9 +106,6 @@ void writeChangedXml(const ShowRequest& request, const LoadedConfiguration& load
     for (const ConfigurationObject* group : selectedGroups(request))
         for (const ValueRecord& record : recordsFor(*group, request, loaded))
         {
-            ConfigFileEditor::ObjectPath objects;
-            for (const QString& name : QString::fromStdString(record.path).split('/'))
-                objects.push_back({"", name.toStdString()});
             if (record.secret || record.persistence == Persistences::RuntimeValue)
             {
                 err << "note: " << record.name() << " left out (" << (record.secret ? "a secret" : "run-time") << ")\n";
@@ -116,13 +113,12 @@ void writeChangedXml(const ShowRequest& request, const LoadedConfiguration& load
             }
             if (!record.isColour())
             {
-                file.putValue(objects, record.key, record.type, record.text);
+                file.putValue(record.entryObjects, record.entryKey, record.type, record.text);
                 continue;
             }
-            objects.push_back({"ObjectColor", record.key});
-            file.putValue(objects, "r", "float", ConfigValueText::format(record.colour.red));
-            file.putValue(objects, "g", "float", ConfigValueText::format(record.colour.green));
-            file.putValue(objects, "b", "float", ConfigValueText::format(record.colour.blue));
+            file.putValue(record.entryObjects, "r", "float", ConfigValueText::format(record.colour.red));
+            file.putValue(record.entryObjects, "g", "float", ConfigValueText::format(record.colour.green));
+            file.putValue(record.entryObjects, "b", "float", ConfigValueText::format(record.colour.blue));
         }
     out << file.toXml();
 }

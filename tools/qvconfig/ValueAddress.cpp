@@ -139,6 +139,12 @@ std::optional<ValueAddress> resolveAddress(const std::string& name, bool groupAl
             address.object = child;
             continue;
         }
+        else if (child != nullptr && !isColour(*child))
+        {
+            error = address.objectPath() + "/" + part + " is an object; name one of its values: " +
+                    address.objectPath() + "/" + part + "/KEY";
+            return std::nullopt;
+        }
         else
         {
             const std::string place = address.objectPath() + "/" + part;

@@ -22,18 +22,6 @@ namespace
 {
 const char* const s_mask = "********";
 
-ConfigFileEditor::ObjectPath pathOf(const std::string& path)
-{
-    ConfigFileEditor::ObjectPath objects;
-    std::size_t start = 0;
-    for (std::size_t slash = path.find('/'); start != std::string::npos; slash = path.find('/', start))
-    {
-        objects.push_back({"", path.substr(start, slash == std::string::npos ? slash : slash - start)});
-        start = slash == std::string::npos ? slash : slash + 1;
-    }
-    return objects;
-}
-
 void addFindings(ValueRecord& record, const ConfigurationLoadResult& account)
 {
     // A colour's components are values of the colour's own object.
@@ -43,12 +31,22 @@ void addFindings(ValueRecord& record, const ConfigurationLoadResult& account)
             record.findings.push_back(finding);
 }
 
-ValueRecord valueRecord(const std::string& path, const ConfigurationValueBase& value, bool objectEditable,
-                        ProductType product)
+std::string pathText(const ConfigFileEditor::ObjectPath& objects)
+{
+    std::string path;
+    for (const ConfigFileEditor::Object& object : objects)
+        path += (path.empty() ? "" : "/") + object.name;
+    return path;
+}
+
+ValueRecord valueRecord(const ConfigFileEditor::ObjectPath& objects, const ConfigurationValueBase& value,
+                        bool objectEditable, ProductType product)
 {
     ValueRecord record;
-    record.path = path;
+    record.path = pathText(objects);
     record.key = value.getName();
+    record.entryObjects = objects;
+    record.entryKey = record.key;
     record.type = value.getTypeName();
     record.secret = value.isSecret();
     record.text = record.secret && !value.getValueText().empty() ? s_mask : value.getValueText();
@@ -62,13 +60,15 @@ ValueRecord valueRecord(const std::string& path, const ConfigurationValueBase& v
     return record;
 }
 
-ValueRecord colourRecord(const std::string& path, const ConfigurationObject& group,
+ValueRecord colourRecord(const ConfigFileEditor::ObjectPath& objects, const ConfigurationObject& group,
                          const ColorConfiguration::ObjectColor& colour, const ConfigurationObject* defaults,
                          bool groupEditable)
 {
     ValueRecord record;
-    record.path = path;
+    record.path = pathText(objects);
     record.key = colour.getName();
+    record.entryObjects = objects;
+    record.entryObjects.push_back({colour.getClassName(), record.key});
     record.type = "colour";
     record.colour = colour.color;
     record.defaultColour = colour.color;
@@ -85,20 +85,24 @@ ValueRecord colourRecord(const std::string& path, const ConfigurationObject& gro
     return record;
 }
 
-void collect(const ConfigurationObject& object, const std::string& path, bool editable, ProductType product,
-             const ConfigurationObject* defaults, const ConfigurationObject& group, std::vector<ValueRecord>& records)
+void collect(const ConfigurationObject& object, const ConfigFileEditor::ObjectPath& objects, bool editable,
+             ProductType product, const ConfigurationObject* defaults, const ConfigurationObject& group,
+             std::vector<ValueRecord>& records)
 {
     const bool objectEditable = editable && object.isEditable();
     for (const auto& value : object.getConfigurationValues())
-        records.push_back(valueRecord(path, *value, objectEditable, product));
+        records.push_back(valueRecord(objects, *value, objectEditable, product));
     for (const auto& child : object.getConfigurationObjects())
     {
         if (const auto* colour = dynamic_cast<const ColorConfiguration::ObjectColor*>(child.get()))
-            records.push_back(colourRecord(path, group, *colour, defaults, objectEditable));
-        else
-            collect(*child, path + "/" + child->getName(), objectEditable, product,
-                    defaults != nullptr ? defaults->getConfigurationObject(child->getName()) : nullptr, group,
-                    records);
+        {
+            records.push_back(colourRecord(objects, group, *colour, defaults, objectEditable));
+            continue;
+        }
+        ConfigFileEditor::ObjectPath inner = objects;
+        inner.push_back({child->getClassName(), child->getName()});
+        collect(*child, inner, objectEditable, product,
+                defaults != nullptr ? defaults->getConfigurationObject(child->getName()) : nullptr, group, records);
     }
 }
 
@@ -121,12 +125,12 @@ ValueRecord recordOf(const ValueAddress& address, ProductType product, const Con
     if (address.kind == ValueAddress::Kind::Colour)
     {
         const std::unique_ptr<ConfigurationObject> defaults(address.group->createDefaultsLikeThis());
-        record = colourRecord(address.objectPath(), *address.group,
+        record = colourRecord(address.objects, *address.group,
                               dynamic_cast<const ColorConfiguration::ObjectColor&>(*address.object), defaults.get(),
                               enclosingEditable(address));
     }
     else
-        record = valueRecord(address.objectPath(), *address.value, enclosingEditable(address), product);
+        record = valueRecord(address.objects, *address.value, enclosingEditable(address), product);
     addFindings(record, account);
     return record;
 }
@@ -136,7 +140,7 @@ std::vector<ValueRecord> recordsOf(const ConfigurationObject& group, ProductType
 {
     const std::unique_ptr<ConfigurationObject> defaults(group.createDefaultsLikeThis());
     std::vector<ValueRecord> records;
-    collect(group, group.getName(), true, product, defaults.get(), group, records);
+    collect(group, {{"", group.getName()}}, true, product, defaults.get(), group, records);
     for (ValueRecord& record : records)
         addFindings(record, account);
     return records;
@@ -155,16 +159,9 @@ void findLocks(std::vector<ValueRecord>& records, const std::vector<std::string>
     {
         if (record.editable)
             continue;
-        ConfigFileEditor::ObjectPath objects = pathOf(record.path);
-        std::string key = record.key;
-        if (record.isColour())
-        {
-            objects.push_back({"ObjectColor", record.key});
-            key.clear();
-        }
         for (const auto& file : files)
             if (record.lockedAt.empty())
-                record.lockedAt = file->lockOf(objects, key);
+                record.lockedAt = file->lockOf(record.entryObjects, record.entryKey);
         record.lockedAt = QFileInfo(QString::fromStdString(record.lockedAt)).fileName().toStdString();
     }
 }
@@ -186,7 +183,7 @@ std::string originText(const ValueRecord& record, const std::string& userFile)
         ConfigFileEditor user;
         std::string stored;
         const bool known = !record.secret && !record.isColour() && user.open(userFile, nullptr) &&
-                           user.storedText(pathOf(record.path), record.key, stored);
+                           user.storedText(record.entryObjects, record.entryKey, stored);
         text += known ? ", user value " + stored + " refused" : ", user value refused";
     }
     return text;

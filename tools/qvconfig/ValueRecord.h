@@ -2,6 +2,7 @@
 
 #include "Platform/Core/Presentation/Configuration/ColorRGB.h"
 #include "Platform/Core/Service/BuildInformation/BuildInformation.h"
+#include "Platform/Core/Service/ConfigurationFramework/ConfigFileEditor.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationItemBase.h"
 #include "Platform/Core/Service/ConfigurationFramework/LoadAccount.h"
 #include "Platform/Core/Service/ConfigurationFramework/ValueRule.h"
@@ -26,6 +27,10 @@ struct ValueRecord
 {
     std::string path;  // the object holding it, "Group/Child"
     std::string key;
+    // Where a file keeps it: the objects with their classes (a colour's own object last), and
+    // the key of the value in the last one (empty for a colour, whose components are its values).
+    ConfigFileEditor::ObjectPath entryObjects;
+    std::string entryKey;
     std::string type;  // the file format's type name, or "colour"
     std::string text;  // as the file stores it; for a colour its 0..255 bytes "r,g,b"
     std::string defaultText;

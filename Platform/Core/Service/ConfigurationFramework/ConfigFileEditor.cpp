@@ -99,8 +99,7 @@ ConfigNode* ConfigFileEditor::findObject(const ObjectPath& objects)
     return const_cast<ConfigNode*>(find(objects, {}));
 }
 
-void ConfigFileEditor::putValue(const ObjectPath& objects, const std::string& key, const std::string& type,
-                                const std::string& text)
+ConfigNode& ConfigFileEditor::makeObject(const ObjectPath& objects)
 {
     ConfigNode* node = m_root.get();
     for (const Object& object : objects)
@@ -109,26 +108,24 @@ void ConfigFileEditor::putValue(const ObjectPath& objects, const std::string& ke
         ConfigNode* next = node->findSame(*like);
         node = next != nullptr ? next : node->putChild(objectNode(object));
     }
-    const std::unique_ptr<ConfigNode> like = valueNode(key);
-    ConfigNode* value = node->findSame(*like);
+    return *node;
+}
+
+void ConfigFileEditor::putValue(const ObjectPath& objects, const std::string& key, const std::string& type,
+                                const std::string& text)
+{
+    ConfigNode& object = makeObject(objects);
+    ConfigNode* value = const_cast<ConfigNode*>(object.findValue(key));
     if (value == nullptr)
-        value = node->putChild(valueNode(key));
+        value = object.putChild(valueNode(key));
     value->type = type;
     value->text = text;
 }
 
 bool ConfigFileEditor::setEditable(const ObjectPath& objects, const std::string& key, bool editable)
 {
-    if (key.empty() && findObject(objects) == nullptr)
-    {
-        ConfigNode* node = m_root.get();
-        for (const Object& object : objects)
-        {
-            const std::unique_ptr<ConfigNode> like = objectNode(object);
-            ConfigNode* next = node->findSame(*like);
-            node = next != nullptr ? next : node->putChild(objectNode(object));
-        }
-    }
+    if (key.empty())
+        makeObject(objects);
     auto* node = const_cast<ConfigNode*>(find(objects, key));
     if (node == nullptr)
         return false;

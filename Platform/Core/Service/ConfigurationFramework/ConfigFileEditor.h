@@ -66,6 +66,8 @@ public:
 private:
     const ConfigNode* find(const ObjectPath& objects, const std::string& key) const;
     ConfigNode* findObject(const ObjectPath& objects);
+    // The object at `objects`, created with the objects on the way when missing.
+    ConfigNode& makeObject(const ObjectPath& objects);
 
     std::string m_path;
     std::unique_ptr<ConfigNode> m_root;
