@@ -4,12 +4,15 @@
 #include "tools/qvconfig/CommandSupport.h"
 #include "tools/qvconfig/JsonFormat.h"
 #include "tools/qvconfig/ValueAddress.h"
+#include "tools/qvconfig/ValueRecord.h"
 #include "tools/qvconfig/ExitStatus.h"
 #include "tools/qvconfig/TextFormat.h"
 #include "tools/qvconfig/Usage.h"
 
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroups.h"
+#include "Platform/Core/Service/BuildInformation/BuildInformation.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigReader.h"
+#include "Platform/Core/Service/ConfigurationFramework/ConfigValueText.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationManager.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationObject.h"
 
@@ -96,11 +99,34 @@ std::string findingText(const ConfigurationFinding& finding)
 {
     std::string text = finding.file + ":";
     if (finding.line > 0)
-        text += std::to_string(finding.line) + ":" + std::to_string(finding.column) + ":";
+        text += std::to_string(finding.line) + ":" + (finding.column > 0 ? std::to_string(finding.column) + ":" : "");
     text += finding.severity == ConfigurationFinding::Severity::Error ? " error: " : " warning: ";
     if (!finding.group.empty())
         text += finding.key.empty() ? finding.group + ": " : finding.group + "/" + finding.key + ": ";
     return text + finding.message;
+}
+
+// A load takes a locked value as the locking file has it, even outside its rule, and says
+// nothing; for the administrator who wrote the file it is still a mistake.
+std::vector<ConfigurationFinding> lockedOutsideRule(const ConfigurationLoadResult& account)
+{
+    std::vector<ConfigurationFinding> findings;
+    const ConfigurationManager& manager = ConfigurationManager::getInstance();
+    for (const std::string& name : manager.getConfigurationObjectNames())
+        for (const ValueRecord& record :
+             recordsOf(*manager.getConfigurationObject(name), BuildInformation::getProductType(), account))
+        {
+            double number = 0.0;
+            if (record.editable || record.isColour() || !record.rule.isDeclared() ||
+                record.origin.source == ValueOrigin::Source::Default || !ConfigValueText::parse(record.text, number) ||
+                record.rule.allows(number))
+                continue;
+            findings.push_back({ConfigurationFinding::Severity::Warning, record.origin.file, record.origin.line, 0,
+                                record.path, record.key,
+                                record.text + " is outside " + record.rule.describe() +
+                                    "; kept, as the value is locked"});
+        }
+    return findings;
 }
 
 // Top-level objects no group claims are kept for a newer release, so they are no finding; but a
@@ -156,8 +182,8 @@ int runCheck(const std::vector<std::string>& arguments, std::ostream& out, std::
         ConfigurationManager::getInstance().loadConfiguration(systemFiles, asSystem ? std::string() : file);
     std::vector<ConfigurationFinding> findings = account.findings;
     std::vector<std::string> notes;
-    const std::vector<ConfigurationFinding> misspelt = misspeltGroups(file, notes);
-    findings.insert(findings.end(), misspelt.begin(), misspelt.end());
+    for (const auto& more : {misspeltGroups(file, notes), lockedOutsideRule(account)})
+        findings.insert(findings.end(), more.begin(), more.end());
     sortFindings(findings, file);
 
     if (format == "json")

@@ -189,6 +189,9 @@ TEST_F(QvconfigValueCommands, CheckReportsEveryFindingWithItsPlace)
   <object name="AutoSaveConfiguraton"/>
 </QuarvaneConfiguration>
 )");
+    write("locked.xml", R"(<QuarvaneConfiguration>
+  <object name="DrawingEngineConfiguration"><value key="ViewLabelFontSize" type="int" editable="false">60</value></object>
+</QuarvaneConfiguration>)");
     const struct
     {
         std::vector<std::string> arguments;
@@ -211,6 +214,10 @@ TEST_F(QvconfigValueCommands, CheckReportsEveryFindingWithItsPlace)
           "hand.xml: 7 findings\n"}},
         {{"check", "--as-system", "hand.xml"}, 1, {"hand.xml: 5 findings"}},
         {{"check", "site.xml", "--as-system"}, 0, {"site.xml: clean\n"}},
+        {{"check", "--as-system", "locked.xml"},
+         1,
+         {"locked.xml:2: warning: DrawingEngineConfiguration/ViewLabelFontSize: 60 is outside 10..18; kept, as the "
+          "value is locked\n"}},
         {{"check", "missing.xml"}, 1, {}},
         {{"check"}, 2, {}},
     };
