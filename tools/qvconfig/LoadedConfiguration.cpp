@@ -1,9 +1,7 @@
 #include "tools/qvconfig/LoadedConfiguration.h"
 
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroups.h"
-#include "Platform/Core/Service/BuildInformation/BuildInformation.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationManager.h"
-#include "Platform/Core/Service/ConfigurationFramework/ConfigurationObject.h"
 
 #include <QtCore/QFile>
 
@@ -14,41 +12,23 @@ namespace Quarvane
 {
 namespace QvConfig
 {
-namespace
-{
-void recordValues(const ObjectView& object, std::map<std::string, std::string>& values)
-{
-    for (const ValueView& value : object.values)
-        values[object.path + "/" + value.key] = value.value;
-    if (object.listing)
-    {
-        const int column = listingValueColumn(*object.listing);
-        for (const std::vector<std::string>& row : object.listing->rows)
-            if (column >= 0)
-                values[object.path + "/" + row.front()] = row[static_cast<std::size_t>(column)];
-    }
-    for (const ObjectView& child : object.objects)
-        recordValues(child, values);
-}
-
-std::map<std::string, std::string> currentValues()
-{
-    std::map<std::string, std::string> values;
-    const ConfigurationManager& manager = ConfigurationManager::getInstance();
-    for (const std::string& name : manager.getConfigurationObjectNames())
-        if (const ConfigurationObject* group = manager.getConfigurationObject(name))
-            recordValues(describeObject(*group, BuildInformation::getProductType()), values);
-    return values;
-}
-}  // namespace
-
 std::string LoadedConfiguration::originOf(const std::string& path, const std::string& key, const std::string& value,
                                           const std::string& defaultValue) const
 {
     if (value == defaultValue)
         return "default";
-    const auto site = siteValues.find(path + "/" + key);
-    return site != siteValues.end() && site->second == value ? "site file" : "user file";
+    // A colour's components are the values of the colour's own object.
+    const bool known = account.origins.count({path, key}) != 0;
+    switch ((known ? account.originOf(path, key) : account.originOf(path + "/" + key, "r")).source)
+    {
+    case ValueOrigin::Source::SystemFile:
+        return "site file";
+    case ValueOrigin::Source::UserFile:
+        return "user file";
+    case ValueOrigin::Source::Default:
+        break;
+    }
+    return "default";
 }
 
 std::vector<std::string> LoadedConfiguration::refusalsOf(const std::string& path, const std::string& key) const
@@ -64,18 +44,13 @@ std::vector<std::string> LoadedConfiguration::refusalsOf(const std::string& path
     return found;
 }
 
-LoadedConfiguration loadConfiguration(const ConfigurationFiles& files, bool recordSiteValues)
+LoadedConfiguration loadConfiguration(const ConfigurationFiles& files)
 {
     ConfigurationGroups::registerAll();
     LoadedConfiguration loaded;
     if (files.systemFiles.empty() && files.userFile.empty())
         return loaded;
     ConfigurationManager& manager = ConfigurationManager::getInstance();
-    if (recordSiteValues)
-    {
-        manager.loadConfiguration(files.systemFiles, "");
-        loaded.siteValues = currentValues();
-    }
     // The application treats a missing user file as "nothing changed yet"; asked for by name here,
     // its absence is most likely a typing mistake worth pointing out.
     if (!files.userFile.empty() && !QFile::exists(QString::fromStdString(files.userFile)))

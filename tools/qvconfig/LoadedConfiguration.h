@@ -21,15 +21,12 @@ struct ConfigurationFiles
     std::string userFile;
 };
 
-// What loading the files told about them, and where each value came from. This is the one place
-// the commands learn that; when the framework reports per value which file set it, only this
-// changes.
+// What loading the files told about them, and where each value came from, as the framework's
+// account of the load has it.
 struct LoadedConfiguration
 {
     std::vector<std::string> errors;    // a file that could not be used at all
     std::vector<std::string> warnings;  // values refused or repaired, a user file that is missing
-    // With the site's values recorded: per "Group/Child/key" the value the system files alone give.
-    std::map<std::string, std::string> siteValues;
     // The framework's account of the load: every finding with its place, and each value's origin.
     ConfigurationLoadResult account;
 
@@ -43,9 +40,8 @@ struct LoadedConfiguration
 };
 
 // Registers every configuration group and loads the files into them, as the application does at
-// start-up. Without files the groups keep their defaults. With `recordSiteValues` the system
-// files are first loaded alone, to tell the site's values from the user's.
-LoadedConfiguration loadConfiguration(const ConfigurationFiles& files, bool recordSiteValues = false);
+// start-up. Without files the groups keep their defaults.
+LoadedConfiguration loadConfiguration(const ConfigurationFiles& files);
 
 // Writes the errors and warnings of the load to `err`, one per line; false when a file could not
 // be used.

@@ -120,7 +120,7 @@ int runReport(const std::vector<std::string>& arguments, std::ostream& out, std:
     ReportContent content;
     content.files = {commandLine.values("system"), commandLine.value("user")};
     content.findings = checkFiles(content.files);
-    content.loaded = loadConfiguration(content.files, true);
+    content.loaded = loadConfiguration(content.files);
     content.product = describeProduct(BuildInformation::getProductType());
     content.groups = describeGroups();
     QString pictureError;
