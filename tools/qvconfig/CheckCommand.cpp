@@ -2,24 +2,21 @@
 
 #include "tools/qvconfig/CommandLine.h"
 #include "tools/qvconfig/CommandSupport.h"
+#include "tools/qvconfig/ExitStatus.h"
 #include "tools/qvconfig/JsonFormat.h"
+#include "tools/qvconfig/Usage.h"
 #include "tools/qvconfig/ValueAddress.h"
 #include "tools/qvconfig/ValueRecord.h"
-#include "tools/qvconfig/ExitStatus.h"
-#include "tools/qvconfig/TextFormat.h"
-#include "tools/qvconfig/Usage.h"
 
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroups.h"
 #include "Platform/Core/Service/BuildInformation/BuildInformation.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigReader.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigValueText.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationManager.h"
-#include "Platform/Core/Service/ConfigurationFramework/ConfigurationObject.h"
 
 #include <algorithm>
-#include <memory>
-#include <tuple>
 #include <ostream>
+#include <tuple>
 
 namespace Quarvane
 {
@@ -29,62 +26,6 @@ namespace
 {
 const char* const s_command = "check";
 
-// Values whose loaded text differs between the group's own load and the framework's plain one:
-// the plain copy shows what the file stores, the group what it made of it. Secrets are left out:
-// a group keeps them in another form than the file (a password is stored scrambled), and their
-// text is never shown.
-void collectRepairs(const std::string& groupName, const ConfigurationObject& loaded, const ConfigurationObject& stored,
-                    std::vector<std::string>& repairs)
-{
-    for (const auto& value : loaded.getConfigurationValues())
-    {
-        const ConfigurationValueBase* storedValue = stored.getConfigurationValue(value->getName());
-        if (value->isSecret() || storedValue == nullptr || value->comapreValue(*storedValue))
-            continue;
-        repairs.push_back(groupName + "/" + value->getName() + ": stored " +
-                          displayValue(storedValue->getTypeName(), storedValue->getValueText()) + ", now " +
-                          displayValue(value->getTypeName(), value->getValueText()));
-    }
-}
-
-void checkGroup(ConfigReader& reader, const std::string& name, const ConfigurationObject& registered,
-                CheckFindings& findings)
-{
-    // The reader's findings grow with every read; only those of the group's own load belong to
-    // the report (the plain load below finds nothing new about the file).
-    const std::size_t warningsBefore = reader.warnings().size();
-    const std::unique_ptr<ConfigurationObject> loaded(registered.createConfigurationObject());
-    reader.readConfigurationObject(name, *loaded);
-    const std::vector<std::string> warnings = reader.warnings();
-    findings.warnings.insert(findings.warnings.end(), warnings.begin() + warningsBefore, warnings.end());
-    for (const std::string& message : loaded->getUserWarningMessages())
-        findings.warnings.push_back(name + ": " + message);
-
-    // Sliced on purpose: the copy loads through ConfigurationObject::loadContent, which takes
-    // the stored values as they are, without the group's corrections.
-    const std::unique_ptr<ConfigurationObject> defaults(registered.createConfigurationObject());
-    ConfigurationObject stored(*defaults);
-    reader.readConfigurationObject(name, stored);
-    collectRepairs(name, *loaded, stored, findings.repairs);
-}
-
-}  // namespace
-
-CheckFindings checkConfiguration(ConfigReader& reader, const ConfigurationManager& manager)
-{
-    CheckFindings findings;
-    for (const std::string& name : reader.getObjectNames())
-    {
-        if (const ConfigurationObject* registered = manager.getConfigurationObject(name))
-            checkGroup(reader, name, *registered, findings);
-        else
-            findings.unknownObjects.push_back(name);
-    }
-    return findings;
-}
-
-namespace
-{
 // Findings of FILE first, then those of the files around it; each file's by line and column.
 void sortFindings(std::vector<ConfigurationFinding>& findings, const std::string& file)
 {
