@@ -107,7 +107,8 @@ std::optional<StoredValue> storedValue(const ValueAddress& address, const std::s
     {
         if (const std::optional<ColorRGB> colour = parseColour(input))
             return colourEntries(*colour);
-        error = address.name() + ": \"" + input + "\" is no colour; give r,g,b as three bytes 0..255 or three floats 0..1";
+        error = address.name() + ": \"" + input +
+                "\" is no colour; give r,g,b as three bytes 0..255 or three floats 0..1";
         return std::nullopt;
     }
     const std::string type = address.value->getTypeName();

@@ -120,9 +120,10 @@ int runDescribe(const std::vector<std::string>& arguments, std::ostream& out, st
     const LoadedConfiguration loaded = loadLayers(commandLine);
     const bool usable = writeLoadProblems(loaded, err);
     const ProductType product = BuildInformation::getProductType();
-    const std::vector<ValueRecord> records = address->kind == ValueAddress::Kind::Group
-                                                 ? recordsOf(*address->group, product, loaded.account)
-                                                 : std::vector<ValueRecord>{recordOf(*address, product, loaded.account)};
+    const std::vector<ValueRecord> records =
+        address->kind == ValueAddress::Kind::Group
+            ? recordsOf(*address->group, product, loaded.account)
+            : std::vector<ValueRecord>{recordOf(*address, product, loaded.account)};
     const int width = commandLine.has("wide") ? 0 : TextWidth;
     if (format == "json")
     {

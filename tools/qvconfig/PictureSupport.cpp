@@ -49,7 +49,8 @@ bool savePng(const QImage& image, const QString& path, QString& error)
     }
     if (image.save(&file, "PNG") && file.commit())
         return true;
-    error = "cannot write " + path + ": " + (file.errorString().isEmpty() ? "the PNG encoder failed" : file.errorString());
+    const QString reason = file.errorString().isEmpty() ? QStringLiteral("the PNG encoder failed") : file.errorString();
+    error = "cannot write " + path + ": " + reason;
     return false;
 }
 

@@ -119,8 +119,10 @@ inline void validate(const QJsonValue& value, const QJsonObject& schema, const Q
                      QStringList& errors)
 {
     if (schema.contains("$ref"))
-        return validate(value, root.value("$defs").toObject().value(schema.value("$ref").toString().section('/', -1)).toObject(),
-                        root, at, errors);
+    {
+        const QString name = schema.value("$ref").toString().section('/', -1);
+        return validate(value, root.value("$defs").toObject().value(name).toObject(), root, at, errors);
+    }
     if (schema.contains("anyOf"))
     {
         bool any = false;
