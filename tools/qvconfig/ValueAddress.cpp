@@ -139,6 +139,11 @@ std::optional<ValueAddress> resolveAddress(const std::string& name, bool groupAl
             address.object = child;
             continue;
         }
+        else if (!last && (address.object->getConfigurationValue(part) != nullptr || (child && isColour(*child))))
+        {
+            error = address.objectPath() + "/" + part + " is a value and holds nothing named " + parts[index + 1];
+            return std::nullopt;
+        }
         else if (child != nullptr && !isColour(*child))
         {
             error = address.objectPath() + "/" + part + " is an object; name one of its values: " +
