@@ -1,9 +1,12 @@
 // The value commands, run as the administrator runs them: the real executable on real files.
 #include "QvconfigProcess.h"
 
+#include "Platform/Core/Service/ConfigurationFramework/ConfigReader.h"
+
 #include <QtCore/QJsonArray>
 #include <QtCore/QJsonDocument>
 #include <QtCore/QJsonObject>
+#include <QtCore/QThread>
 
 namespace Quarvane
 {
@@ -126,6 +129,26 @@ TEST_F(QvconfigValueCommands, FailedWritesLeaveTheFileAsItWas)
     EXPECT_EQ(run.err.rfind("error: broken.xml:1:", 0), 0u) << run.err;
     EXPECT_EQ(read("broken.xml"), "<QuarvaneConfiguration><object");
     EXPECT_EQ(folderEntries(), (QStringList{"broken.xml", "notAFolder", "site.xml", "user.xml"}));
+}
+
+// Killed at any moment, a set leaves the old file or the new one, never a part of either.
+TEST_F(QvconfigValueCommands, AKilledSetLeavesAWholeFile)
+{
+    for (int delayMs = 0; delayMs < 40; delayMs += 2)
+    {
+        QProcess process;
+        process.setWorkingDirectory(folderPath());
+        process.start(QV_QVCONFIG_EXECUTABLE, {"set", "--user", "user.xml", "AutoSaveConfiguration/AutoSaveInterval",
+                                               QString::number(delayMs + 1)});
+        ASSERT_TRUE(process.waitForStarted());
+        QThread::msleep(static_cast<unsigned long>(delayMs));
+        process.kill();
+        process.waitForFinished();
+        const std::string text = read("user.xml");
+        SCOPED_TRACE(delayMs);
+        EXPECT_TRUE(ConfigReader::fromXml(text).isValid()) << text;
+        EXPECT_NE(text.find(R"(<value key="FutureKey" type="int">3</value>)"), std::string::npos) << text;
+    }
 }
 
 TEST_F(QvconfigValueCommands, ReadCommandsAnswerOnStdout)
