@@ -18,14 +18,6 @@ namespace
 {
 using QvconfigCommandLine = QvconfigTest;
 
-std::string joined(const std::vector<std::string>& words)
-{
-    std::string text;
-    for (const std::string& word : words)
-        text += " " + word;
-    return text;
-}
-
 // A command that succeeds writes only to stdout; one that fails or is misused only to stderr.
 TEST_F(QvconfigCommandLine, ExitStatusAndStream)
 {
@@ -70,7 +62,7 @@ TEST_F(QvconfigCommandLine, ExitStatusAndStream)
     };
     for (const auto& expected : cases)
     {
-        SCOPED_TRACE("qvconfig" + joined(expected.arguments));
+        SCOPED_TRACE(::testing::PrintToString(expected.arguments));
         const ToolRun run = runTool(expected.arguments);
         EXPECT_EQ(run.status, expected.status);
         EXPECT_NE((expected.status == 0 ? run.out : run.err).find(expected.expected), std::string::npos)

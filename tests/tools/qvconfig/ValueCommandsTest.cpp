@@ -291,20 +291,6 @@ TEST_F(QvconfigValueCommands, JsonFollowsTheDocumentedSchema)
     EXPECT_EQ(colour.value("value").toObject().value("bytes"), QJsonValue(QJsonArray{213, 213, 213}));
 }
 
-// What "show --changed --format xml" writes loads back to the same values.
-TEST_F(QvconfigValueCommands, ChangedValuesMakeATemplateThatLoadsBack)
-{
-    ASSERT_EQ(qvconfig({"set", "--user", "user.xml", "ColorConfiguration/Loop", "1,2,3"}).status, 0);
-    const ProcessRun exported = qvconfig({"show", "--changed", "--format", "xml", "--user", "user.xml"});
-    ASSERT_EQ(exported.status, 0) << exported.err;
-    write("template.xml", exported.out);
-    EXPECT_EQ(qvconfig({"check", "--as-system", "template.xml"}).status, 0);
-    for (const char* name : {"AutoSaveConfiguration/AutoSaveInterval", "AutoSaveConfiguration/AutoSaveEnabled",
-                             "ColorConfiguration/Loop"})
-        EXPECT_EQ(qvconfig({"get", name, "--system", "template.xml"}).out, qvconfig({"get", name, "--user", "user.xml"}).out)
-            << name;
-}
-
 // Every example of the administrator's guide, run in order in an empty folder: files shown as
 // "```xml file=NAME" are written, each "$ qvconfig ..." line is run and what follows it, up to
 // the next command, is its standard output, then its standard error, then "[exit N]" unless 0.
