@@ -3,7 +3,6 @@
 #include "tools/qvconfig/Usage.h"
 #include "tools/qvconfig/ValueAddress.h"
 #include "tools/qvconfig/ValueCommands.h"
-#include "tools/qvconfig/ValueRecord.h"
 
 #include "Platform/Core/Presentation/Configuration/ColorConfiguration.h"
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroups.h"
@@ -39,11 +38,6 @@ struct EditTarget
 struct StoredValue
 {
     std::vector<std::array<std::string, 3>> entries;
-};
-
-struct Refusal
-{
-    std::string message;
 };
 
 template <class T>
@@ -165,7 +159,8 @@ std::string refusalFor(const EditTarget& target)
     return lock.empty() ? std::string() : address.name() + " is locked at " + lock;
 }
 
-// The command line of an edit: the target file and the address; `valueCount` more positionals.
+// The command line of an edit: the file it changes (the user file, else the last system file)
+// and the name, with `minimum` to `maximum` positionals in all.
 std::optional<int> readTarget(const CommandLine& commandLine, const std::string& command, bool systemOnly,
                               std::size_t minimum, std::size_t maximum, bool groupAllowed, EditTarget& target,
                               std::ostream& err)
