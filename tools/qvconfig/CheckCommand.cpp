@@ -13,6 +13,7 @@
 #include "Platform/Core/Service/ConfigurationFramework/ConfigReader.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigValueText.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationManager.h"
+#include "Platform/Core/Service/ConfigurationFramework/NearestNames.h"
 
 #include <algorithm>
 #include <ostream>

@@ -4,11 +4,7 @@
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationManager.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationObject.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationValue.h"
-
-#include <QtCore/QString>
-
-#include <algorithm>
-#include <numeric>
+#include "Platform/Core/Service/ConfigurationFramework/NearestNames.h"
 
 namespace Quarvane
 {
@@ -16,27 +12,6 @@ namespace QvConfig
 {
 namespace
 {
-std::size_t distance(const std::string& left, const std::string& right)
-{
-    const QString a = QString::fromStdString(left).toLower();
-    const QString b = QString::fromStdString(right).toLower();
-    std::vector<std::size_t> row(static_cast<std::size_t>(b.size()) + 1);
-    std::iota(row.begin(), row.end(), std::size_t{0});
-    for (int i = 0; i < a.size(); ++i)
-    {
-        std::size_t diagonal = row[0];
-        row[0] = static_cast<std::size_t>(i) + 1;
-        for (int j = 0; j < b.size(); ++j)
-        {
-            const std::size_t above = row[static_cast<std::size_t>(j) + 1];
-            row[static_cast<std::size_t>(j) + 1] =
-                std::min({above + 1, row[static_cast<std::size_t>(j)] + 1, diagonal + (a[i] == b[j] ? 0 : 1)});
-            diagonal = above;
-        }
-    }
-    return row.back();
-}
-
 std::vector<std::string> split(const std::string& name)
 {
     std::vector<std::string> parts;
@@ -91,24 +66,6 @@ ConfigFileEditor::ObjectPath ValueAddress::entryObjects() const
     if (kind == Kind::Colour)
         path.push_back({object->getClassName(), key});
     return path;
-}
-
-std::vector<std::string> nearestNames(const std::string& name, const std::vector<std::string>& candidates)
-{
-    // Farther than a third of the name is no longer a slip but another word.
-    const std::size_t limit = std::max<std::size_t>(2, name.size() / 3);
-    std::vector<std::pair<std::size_t, std::string>> near;
-    for (const std::string& candidate : candidates)
-    {
-        const std::size_t d = distance(name, candidate);
-        if (d <= limit || QString::fromStdString(candidate).contains(QString::fromStdString(name), Qt::CaseInsensitive))
-            near.emplace_back(d, candidate);
-    }
-    std::sort(near.begin(), near.end());
-    std::vector<std::string> names;
-    for (std::size_t index = 0; index < near.size() && index < 3; ++index)
-        names.push_back(near[index].second);
-    return names;
 }
 
 std::optional<ValueAddress> resolveAddress(const std::string& name, bool groupAllowed, std::string& error)

@@ -50,8 +50,5 @@ struct ValueAddress
 // known names, when it names nothing (or a group where `groupAllowed` is false).
 std::optional<ValueAddress> resolveAddress(const std::string& name, bool groupAllowed, std::string& error);
 
-// Up to three of `candidates` nearest to `name` (edit distance, ignoring case), nearest first.
-std::vector<std::string> nearestNames(const std::string& name, const std::vector<std::string>& candidates);
-
 }  // namespace QvConfig
 }  // namespace Quarvane

@@ -4,6 +4,7 @@
 #include "Platform/Core/Service/ConfigurationFramework/ConfigValueText.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationObject.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationValue.h"
+#include "Platform/Core/Service/ConfigurationFramework/NearestNames.h"
 
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
@@ -134,30 +135,6 @@ std::string placeKey(const std::string& path, const std::string& key) { return p
 const std::vector<std::string> s_objectAttributes{"name", "class", "editable", "description"};
 const std::vector<std::string> s_valueAttributes{"key", "type", "editable", "description", "encoding"};
 
-// Edit distance, ignoring case.
-std::size_t distance(const std::string& a, const std::string& b)
-{
-    const QString left = QString::fromStdString(a).toLower();
-    const QString right = QString::fromStdString(b).toLower();
-    std::vector<std::size_t> row(static_cast<std::size_t>(right.size()) + 1);
-    for (std::size_t j = 0; j < row.size(); ++j)
-        row[j] = j;
-    for (int i = 1; i <= left.size(); ++i)
-    {
-        std::size_t diagonal = row[0];
-        row[0] = static_cast<std::size_t>(i);
-        for (int j = 1; j <= right.size(); ++j)
-        {
-            const std::size_t above = row[static_cast<std::size_t>(j)];
-            const std::size_t cost = left[i - 1] == right[j - 1] ? 0 : 1;
-            row[static_cast<std::size_t>(j)] =
-                std::min({above + 1, row[static_cast<std::size_t>(j) - 1] + 1, diagonal + cost});
-            diagonal = above;
-        }
-    }
-    return row.back();
-}
-
 // "; did you mean "X"?" for the nearest known name, when one is near enough to be a slip; an
 // attribute that means a lock points to the one that locks.
 std::string didYouMean(const std::string& name, const std::vector<std::string>& known)
@@ -166,18 +143,8 @@ std::string didYouMean(const std::string& name, const std::vector<std::string>& 
     if (lowered == QLatin1String("locked") || lowered == QLatin1String("readonly") ||
         lowered == QLatin1String("read-only"))
         return "; did you mean editable=\"false\"?";
-    const std::string* nearest = nullptr;
-    std::size_t best = std::max<std::size_t>(2, name.size() / 3) + 1;
-    for (const std::string& candidate : known)
-    {
-        const std::size_t d = distance(name, candidate);
-        if (d < best)
-        {
-            best = d;
-            nearest = &candidate;
-        }
-    }
-    return nearest == nullptr ? std::string() : "; did you mean \"" + *nearest + "\"?";
+    const std::vector<std::string> nearest = nearestNames(name, known, 1);
+    return nearest.empty() ? std::string() : "; did you mean \"" + nearest.front() + "\"?";
 }
 }  // namespace
 
