@@ -166,6 +166,7 @@ TEST_F(QvconfigValueCommands, ReadCommandsAnswerOnStdout)
         {{"get", "ColorConfiguration/BackgroundTopColor"}, 0, "213,213,213\n", ""},
         {{"get", "SoftwareManualConfiguration/ManualLanguage"}, 0, "\"English\"\n", ""},
         {{"get", "AutoSaveConfiguraton/AutoSaveInterval"}, 1, "", "did you mean AutoSaveConfiguration, UpdateConfiguration?"},
+        {{"get", "AutoSaveConfiguration/AutoSaveIntervalInMinutes"}, 1, "", "did you mean AutoSaveInterval?"},
         {{"get", "AutoSaveConfiguration"}, 1, "", "name one of its values"},
         {{"describe", "DrawingEngineConfiguration/ViewLabelFontSize"}, 0,
          "DrawingEngineConfiguration/ViewLabelFontSize\n  type         int\n...", ""},

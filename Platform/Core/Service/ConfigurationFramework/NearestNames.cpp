@@ -28,6 +28,14 @@ std::size_t editDistance(const QString& a, const QString& b)
     }
     return row.back();
 }
+
+// "Interval" for "IntervalInMinutes" and the other way round; a name of fewer than four
+// letters is too short to say anything this way.
+bool oneHoldsTheOther(const QString& left, const QString& right)
+{
+    constexpr int shortest = 4;
+    return (left.size() >= shortest && right.contains(left)) || (right.size() >= shortest && left.contains(right));
+}
 }  // namespace
 
 std::vector<std::string> nearestNames(const std::string& name, const std::vector<std::string>& candidates,
@@ -41,7 +49,7 @@ std::vector<std::string> nearestNames(const std::string& name, const std::vector
     {
         const QString loweredCandidate = QString::fromStdString(candidate).toLower();
         const std::size_t distance = editDistance(lowered, loweredCandidate);
-        if (distance <= limit || (!lowered.isEmpty() && loweredCandidate.contains(lowered)))
+        if (distance <= limit || oneHoldsTheOther(lowered, loweredCandidate))
             near.emplace_back(distance, &candidate);
     }
     std::stable_sort(near.begin(), near.end(),
