@@ -117,6 +117,17 @@ bool enclosingEditable(const ValueAddress& address)
     }
     return editable;
 }
+
+// A lock, or the value's persistence, kept the file's value out ("ignored: the value is locked
+// at ...", "...; ignored"); an unknown attribute beside the value ("..., ignored") did not.
+bool refusesTheValue(const ConfigurationFinding& finding)
+{
+    const std::string& message = finding.message;
+    const std::string suffix = "; ignored";
+    const bool endsWithSuffix = message.size() >= suffix.size() &&
+                                message.compare(message.size() - suffix.size(), suffix.size(), suffix) == 0;
+    return message.rfind("ignored:", 0) == 0 || endsWithSuffix;
+}
 }  // namespace
 
 ValueRecord recordOf(const ValueAddress& address, ProductType product, const ConfigurationLoadResult& account)
@@ -178,7 +189,7 @@ std::string originText(const ValueRecord& record, const std::string& userFile)
         text += text == record.lockedAt ? ", locked" : ", locked by " + record.lockedAt;
     for (const ConfigurationFinding& finding : record.findings)
     {
-        if (finding.file != userFile || finding.message.find("ignored") == std::string::npos)
+        if (finding.file != userFile || !refusesTheValue(finding))
             continue;
         ConfigFileEditor user;
         std::string stored;

@@ -177,6 +177,8 @@ TEST_F(QvconfigValueCommands, ReadCommandsAnswerOnStdout)
          0, "...  1      0        no        yes      site.xml:4, locked, user value 2 refused  Set auto...", ""},
         {{"show", "AutoSaveConfiguration/AutoSaveInterval", "--origin", "--user", "user.xml"}, 0,
          "...user.xml:5...", ""},
+        {{"show", "AutoSaveConfiguration/AutoSaveInterval", "--origin", "--user", "odd.xml"}, 0,
+         "...  odd.xml:4  The interva...", "unknown attribute \"locked\""},
         {{"show", "--changed", "--user", "user.xml"}, 0,
          "Product: Forming (4)\n\nAutoSaveConfiguration (editable)\n...", ""},
         {{"help", "lock"}, 0, "Usage: qvconfig lock --system FILE GROUP/KEY [VALUE]\n...", ""},
@@ -184,6 +186,14 @@ TEST_F(QvconfigValueCommands, ReadCommandsAnswerOnStdout)
         {{"--version"}, 0, "qvconfig 0.1.0\n", ""},
         {{"show", "--format", "xml"}, 2, "", "use it with --changed"},
     };
+    // An attribute the reader does not know is no refusal of the value beside it.
+    write("odd.xml", R"(<?xml version="1.0" encoding="UTF-8"?>
+<QuarvaneConfiguration version="1">
+  <object name="AutoSaveConfiguration">
+    <value key="AutoSaveInterval" type="int" locked="true">12</value>
+  </object>
+</QuarvaneConfiguration>
+)");
     for (const auto& test : cases)
     {
         SCOPED_TRACE(test.arguments.front() + " " + test.arguments.back());
