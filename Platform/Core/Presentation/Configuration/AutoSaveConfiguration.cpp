@@ -25,6 +25,10 @@ const std::string* const s_valuesByType[] = {
     &AutoSaveConfiguration::s_autoSaveIntervalTag,  // IntervalType
 };
 static_assert(std::size(s_valuesByType) == AutoSaveConfiguration::IntervalType + 1, "one entry per type number");
+
+// Where the constructor declares each value.
+constexpr std::size_t s_optionPosition = 0;
+constexpr std::size_t s_intervalPosition = 1;
 }  // namespace
 
 AutoSaveConfiguration* AutoSaveConfiguration::getRegisteredInstance()
@@ -50,8 +54,8 @@ int AutoSaveConfiguration::getAutoSaveIntervalInMinutes() const { return get<int
 
 void AutoSaveConfiguration::setAutoSaveOptions(int option, int intervalInMinutes)
 {
-    ConfigurationValue<int>& storedOption = valueOf<int>(*this, s_autoSaveOptionTag);
-    ConfigurationValue<int>& storedInterval = valueOf<int>(*this, s_autoSaveIntervalTag);
+    ConfigurationValue<int>& storedOption = valueAt<int>(*this, s_optionPosition, s_autoSaveOptionTag);
+    ConfigurationValue<int>& storedInterval = valueAt<int>(*this, s_intervalPosition, s_autoSaveIntervalTag);
     if (storedOption.getValue() == option && storedInterval.getValue() == intervalInMinutes)
         return;
     storedOption.setValue(option);

@@ -19,6 +19,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <typeinfo>
 #include <utility>
 #include <vector>
 
@@ -86,6 +87,20 @@ template <class T>
 const ConfigurationValue<T>& valueOf(const ConfigurationObject& group, const std::string& key)
 {
     return valueOf<T>(const_cast<ConfigurationObject&>(group), key);
+}
+
+// The value `key`, which the group's constructor declared at `position`. Every instance of a
+// group holds its values in declaration order, copies included, so a setter that runs often can
+// take its value from there instead of looking the key up; the key and the type are still
+// checked, and anything unexpected goes through valueOf.
+template <class T>
+ConfigurationValue<T>& valueAt(ConfigurationObject& group, std::size_t position, const std::string& key)
+{
+    const ConfigurationObject::ValueList& values = group.getConfigurationValues();
+    ConfigurationValueBase* value = position < values.size() ? values[position].get() : nullptr;
+    if (value == nullptr || value->getName() != key || typeid(*value) != typeid(ConfigurationValue<T>))
+        return valueOf<T>(group, key);
+    return static_cast<ConfigurationValue<T>&>(*value);
 }
 
 template <class T>

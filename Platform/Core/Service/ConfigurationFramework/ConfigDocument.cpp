@@ -715,6 +715,172 @@ bool needsBase64(const std::string& text)
     return false;
 }
 
+// Text that QXmlStreamWriter writes back byte for byte, once escaped: UTF-8 without control
+// characters other than tab and line feed, and without the two non-characters it drops.
+bool isPlainText(const std::string& text)
+{
+    using Utf8 = boost::locale::utf::utf_traits<char>;
+    const char* current = text.data();
+    const char* const end = current + text.size();
+    while (current != end)
+    {
+        if (end - current >= 8 && eightPrintableAsciiBytes(reinterpret_cast<const unsigned char*>(current)))
+        {
+            current += 8;
+            continue;
+        }
+        const unsigned char byte = static_cast<unsigned char>(*current);
+        if ((byte >= 0x20 && byte < 0x7f) || byte == '\t' || byte == '\n')
+        {
+            ++current;
+            continue;
+        }
+        if (byte < 0x80)
+            return false;
+        const boost::locale::utf::code_point code = Utf8::decode(current, end);
+        if (code == boost::locale::utf::illegal || code == boost::locale::utf::incomplete || code == 0xFFFE ||
+            code == 0xFFFF)
+            return false;
+    }
+    return true;
+}
+
+bool startsWithByteOrderMark(const std::string& text) { return text.compare(0, 3, "\xEF\xBB\xBF") == 0; }
+
+// Writes what QXmlStreamWriter with auto-formatting and an indent of two writes for the same
+// tree, byte for byte, without its conversions to UTF-16 and back and its many small writes.
+// It handles plain text only (isPlainText); for anything else the caller uses the Qt writer.
+class PlainXmlWriter
+{
+public:
+    bool write(const ConfigNode& root)
+    {
+        m_bytes.reserve(4096);
+        m_bytes += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<";
+        m_bytes += s_rootElement;
+        m_bytes += " version=\"";
+        m_bytes += s_formatVersion;
+        m_bytes += '"';
+        if (root.children.empty())
+            m_bytes += "/>";
+        else
+        {
+            m_bytes += '>';
+            for (const auto& child : root.children)
+                if (!node(*child, 1))
+                    return false;
+            m_bytes += "\n</";
+            m_bytes += s_rootElement;
+            m_bytes += '>';
+        }
+        m_bytes += '\n';
+        return true;
+    }
+
+    QByteArray take() { return std::move(m_bytes); }
+
+private:
+    bool node(const ConfigNode& node, int depth)
+    {
+        const bool isValue = node.kind == ConfigNode::Kind::Value;
+        indent(depth);
+        m_bytes += '<';
+        m_bytes += isValue ? s_valueElement : s_objectElement;
+        if (isValue)
+        {
+            if (!attribute("key", node.name) || !attribute("type", node.type))
+                return false;
+        }
+        else if ((!node.className.empty() && !attribute("class", node.className)) || !attribute("name", node.name))
+            return false;
+        if (!node.editable)
+            m_bytes += " editable=\"false\"";
+        if (!node.description.empty() && !attribute("description", node.description))
+            return false;
+        if (isValue)
+            return valueText(node.text);
+        if (node.children.empty())
+        {
+            m_bytes += "/>";
+            return true;
+        }
+        m_bytes += '>';
+        for (const auto& child : node.children)
+            if (!this->node(*child, depth + 1))
+                return false;
+        indent(depth);
+        m_bytes += "</";
+        m_bytes += s_objectElement;
+        m_bytes += '>';
+        return true;
+    }
+
+    bool valueText(const std::string& text)
+    {
+        if (!isPlainText(text) || startsWithByteOrderMark(text))
+        {
+            if (!needsBase64(text))
+                return false;
+            m_bytes += " encoding=\"base64\">";
+            m_bytes += QByteArray::fromStdString(text).toBase64();
+        }
+        else
+        {
+            m_bytes += '>';
+            escape(text, false);
+        }
+        m_bytes += "</";
+        m_bytes += s_valueElement;
+        m_bytes += '>';
+        return true;
+    }
+
+    bool attribute(const char* name, const std::string& value)
+    {
+        if (!isPlainText(value))
+            return false;
+        m_bytes += ' ';
+        m_bytes += name;
+        m_bytes += "=\"";
+        escape(value, true);
+        m_bytes += '"';
+        return true;
+    }
+
+    void escape(const std::string& text, bool inAttribute)
+    {
+        std::size_t start = 0;
+        for (std::size_t i = 0; i < text.size(); ++i)
+        {
+            const char* replacement = nullptr;
+            switch (text[i])
+            {
+            case '<': replacement = "&lt;"; break;
+            case '>': replacement = "&gt;"; break;
+            case '&': replacement = "&amp;"; break;
+            case '"': replacement = "&quot;"; break;
+            case '\t': replacement = inAttribute ? "&#9;" : nullptr; break;
+            case '\n': replacement = inAttribute ? "&#10;" : nullptr; break;
+            default: break;
+            }
+            if (replacement == nullptr)
+                continue;
+            m_bytes.append(text.data() + start, static_cast<int>(i - start));
+            m_bytes += replacement;
+            start = i + 1;
+        }
+        m_bytes.append(text.data() + start, static_cast<int>(text.size() - start));
+    }
+
+    void indent(int depth)
+    {
+        m_bytes += '\n';
+        m_bytes.append(2 * depth, ' ');
+    }
+
+    QByteArray m_bytes;
+};
+
 void writeNode(QXmlStreamWriter& xml, const ConfigNode& node)
 {
     const bool isValue = node.kind == ConfigNode::Kind::Value;
@@ -855,7 +1021,10 @@ std::shared_ptr<ConfigDocument> ConfigDocument::parse(const QByteArray& bytes, c
     document->m_sourceName = sourceName;
     Parser parser(bytes, document->m_root);
     if (parser.run())
+    {
+        document->numberNodes();
         return document;
+    }
     if (error != nullptr)
         *error = place(parser.position()) + parser.error();
     return nullptr;
@@ -867,12 +1036,32 @@ std::shared_ptr<ConfigDocument> ConfigDocument::adopt(std::unique_ptr<ConfigNode
     document->m_sourceName = sourceName;
     for (auto& child : root->children)
         document->m_root.addChild(std::move(child));
+    document->numberNodes();
     return document;
 }
+
+void ConfigDocument::numberNodes()
+{
+    std::size_t next = 0;
+    std::vector<ConfigNode*> pending{&m_root};
+    while (!pending.empty())
+    {
+        ConfigNode* node = pending.back();
+        pending.pop_back();
+        node->ordinal = next++;
+        for (auto child = node->children.rbegin(); child != node->children.rend(); ++child)
+            pending.push_back(child->get());
+    }
+    m_nodeCount = next;
+}
+
 std::string ConfigDocument::printable(const std::string& name) { return escaped(name).toStdString(); }
 
 QByteArray ConfigDocument::serialize(const ConfigNode& root)
 {
+    PlainXmlWriter plain;
+    if (plain.write(root))
+        return plain.take();
     QByteArray bytes;
     QXmlStreamWriter xml(&bytes);
     xml.setAutoFormatting(true);

@@ -30,6 +30,9 @@ struct ConfigNode
     bool editable = true;
     long long line = 0;
     long long column = 0;
+    // The node's number in its document, in file order (the root is 0), so that a reader can
+    // keep what it looked up beside the document instead of in it. 0 in trees being written.
+    std::size_t ordinal = 0;
     std::vector<std::unique_ptr<ConfigNode>> children;
     // Attributes the format does not know, in file order; a load reports them.
     std::vector<std::string> unknownAttributes;
@@ -75,6 +78,8 @@ public:
 
     const ConfigNode& root() const { return m_root; }
     const std::string& sourceName() const { return m_sourceName; }
+    // The number of nodes, the root included: one more than the largest ordinal.
+    std::size_t nodeCount() const { return m_nodeCount; }
 
     // Files larger than this are refused rather than read into memory.
     static constexpr qint64 s_maximumFileSize = 64 * 1024 * 1024;
@@ -83,8 +88,11 @@ public:
     static constexpr std::size_t s_maximumDepth = 64;
 
 private:
+    void numberNodes();
+
     ConfigNode m_root;
     std::string m_sourceName;
+    std::size_t m_nodeCount = 1;
 };
 
 }  // namespace Quarvane

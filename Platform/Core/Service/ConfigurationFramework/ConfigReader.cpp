@@ -108,14 +108,17 @@ bool readRegularFile(const std::string& path, QByteArray& bytes, std::string& pr
         return false;
     }
     // The size is only a hint (a file may grow while it is read, and some report none): read on
-    // until the end, but never past the limit.
-    bytes = file.read(file.size() + 1);
-    while (bytes.size() <= limit)
+    // until the end, but never past the limit. A read that returns less than it asked for has
+    // reached the end; asking once more would only allocate a buffer for nothing.
+    const qint64 expected = file.size();
+    bytes = file.read(expected + 1);
+    bool more = bytes.size() > expected;
+    while (more && bytes.size() <= limit)
     {
-        const QByteArray more = file.read(std::min<qint64>(64 * 1024, limit + 1 - bytes.size()));
-        if (more.isEmpty())
-            break;
-        bytes += more;
+        const qint64 wanted = std::min<qint64>(64 * 1024, limit + 1 - bytes.size());
+        const QByteArray chunk = file.read(wanted);
+        bytes += chunk;
+        more = chunk.size() == wanted;
     }
     if (bytes.size() > limit)
     {
@@ -252,13 +255,21 @@ bool ConfigReader::readInto(const Layer& layer, const ConfigNode& node, Configur
 {
     Restore<const Layer*> restoreLayer(m_currentLayer);
     Restore<const ConfigNode*> restoreNode(m_current);
-    Restore<std::vector<std::string>> restorePath(m_path);
     Restore<std::string> restorePathText(m_pathText);
-    m_session.lookedUp.insert(&node);
+    Restore<ObjectAccount*> restoreAccount(m_account);
+    Restore<std::vector<bool>*> restoreLookedUp(m_lookedUp);
+    Restore<const ConfigNode*> restoreLastValue(m_lastValue);
+    std::vector<bool>& lookedUp = m_session.lookedUp[layer.document.get()];
+    lookedUp.resize(layer.document->nodeCount());
+    m_lookedUp = &lookedUp;
+    markLookedUp(node);
     m_currentLayer = &layer;
     m_current = &node;
-    m_path.push_back(node.name);
-    m_pathText += (m_pathText.empty() ? "" : "/") + node.name;
+    m_lastValue = nullptr;
+    if (!m_pathText.empty())
+        m_pathText += '/';
+    m_pathText += node.name;
+    m_account = &m_session.objects[m_pathText];
     // A locked object loads nothing; what a user file holds for it is refused.
     if (!object.isEditable())
     {
@@ -291,14 +302,15 @@ int ConfigReader::readTyped(const std::string& key, T& value, bool& editable)
     if (m_current == nullptr)
         return NotFound;
     const ConfigNode* node = m_current->findValue(key);
+    m_lastValue = node;
     if (node == nullptr)
     {
         // A name an object asks for counts as known even where it is missing (a colour
         // component), so that a misspelt one can be pointed to it.
-        m_session.absentKeys[currentPath()].insert(key);
+        m_account->absentKeys.insert(key);
         return NotFound;
     }
-    m_session.lookedUp.insert(node);
+    markLookedUp(*node);
     editable = readsUserFile() || node->editable;
     if (!editable)
         m_session.locks.emplace(placeKey(currentPath(), key), siteOf(*node));
@@ -364,21 +376,27 @@ void ConfigReader::addFinding(const ConfigNode& node, const std::string& key, co
         findings.push_back(std::move(finding));
 }
 
+// Values are almost always noted right after their read, which found the node already.
+const ConfigNode* ConfigReader::valueNode(const std::string& key) const
+{
+    if (m_current == nullptr)
+        return nullptr;
+    if (m_lastValue != nullptr && m_lastValue->name == key)
+        return m_lastValue;
+    return m_current->findValue(key);
+}
+
 void ConfigReader::noteValueTaken(const std::string& key)
 {
-    const ConfigNode* node = m_current != nullptr ? m_current->findValue(key) : nullptr;
+    const ConfigNode* node = valueNode(key);
     if (node == nullptr)
         return;
-    ValueOrigin origin;
-    origin.source = readsUserFile() ? ValueOrigin::Source::UserFile : ValueOrigin::Source::SystemFile;
-    origin.file = m_currentLayer->document->sourceName();
-    origin.line = node->line;
-    m_session.origins[placeKey(currentPath(), key)] = origin;
+    m_account->taken[node->name] = {node, m_currentLayer->document.get(), m_currentLayer->origin};
 }
 
 void ConfigReader::noteValueRefused(const ConfigurationValueBase& value)
 {
-    const ConfigNode* node = m_current != nullptr ? m_current->findValue(value.getName()) : nullptr;
+    const ConfigNode* node = valueNode(value.getName());
     if (node == nullptr)
         return;
     if (value.getPersistence() == Persistences::RuntimeValue)
@@ -392,7 +410,7 @@ void ConfigReader::noteValueRefused(const ConfigurationValueBase& value)
 void ConfigReader::noteOutsideRule(const std::string& key, const std::string& rule, const std::string& stored,
                                    const std::string& loaded)
 {
-    const ConfigNode* node = m_current != nullptr ? m_current->findValue(key) : nullptr;
+    const ConfigNode* node = valueNode(key);
     if (node == nullptr)
         return;
     addFinding(*node, key,
@@ -422,12 +440,10 @@ void ConfigReader::reportUnknownEntries(const ConfigurationObject& object)
     reportUnknownAttributes(*m_current, {});
     // Known: what the object declares, and whatever its load looked up (a colour reads its own
     // components, a group its own children).
-    std::unordered_set<std::string_view> declaredValues;
-    std::unordered_set<std::string_view> declaredObjects;
-    for (const auto& value : object.getConfigurationValues())
-        declaredValues.insert(value->getName());
-    for (const auto& child : object.getConfigurationObjects())
-        declaredObjects.insert(child->getName());
+    const auto declares = [&object](const ConfigNode& child) {
+        return child.kind == ConfigNode::Kind::Value ? object.getConfigurationValue(child.name) != nullptr
+                                                     : object.getConfigurationObject(child.name) != nullptr;
+    };
     const auto knownNames = [this, &object](bool values) {
         std::vector<std::string> known;
         if (values)
@@ -437,23 +453,20 @@ void ConfigReader::reportUnknownEntries(const ConfigurationObject& object)
             for (const auto& child : object.getConfigurationObjects())
                 known.push_back(child->getName());
         for (const auto& child : m_current->children)
-            if ((child->kind == ConfigNode::Kind::Value) == values && m_session.lookedUp.count(child.get()) != 0)
+            if ((child->kind == ConfigNode::Kind::Value) == values && wasLookedUp(*child))
                 known.push_back(child->name);
-        const auto absent = m_session.absentKeys.find(currentPath());
-        if (values && absent != m_session.absentKeys.end())
-            known.insert(known.end(), absent->second.begin(), absent->second.end());
+        if (values)
+            known.insert(known.end(), m_account->absentKeys.begin(), m_account->absentKeys.end());
         return known;
     };
     for (const auto& child : m_current->children)
     {
         const bool isValue = child->kind == ConfigNode::Kind::Value;
-        const bool known = m_session.lookedUp.count(child.get()) != 0 ||
-                           (isValue ? declaredValues : declaredObjects).count(child->name) != 0;
-        if (!known)
+        if (!wasLookedUp(*child) && !declares(*child))
             addFinding(*child, child->name,
                        std::string(isValue ? "unknown key" : "unknown object") + ", kept as it is" +
                            didYouMean(child->name, knownNames(isValue)));
-        else if (isValue)
+        else if (isValue && !child->unknownAttributes.empty())
             reportUnknownAttributes(*child, child->name);
     }
 }
@@ -509,8 +522,28 @@ std::vector<std::string> ConfigReader::warnings() const
 
 ValueOrigin ConfigReader::originOf(const std::string& path, const std::string& key) const
 {
-    const auto found = m_session.origins.find(placeKey(path, key));
-    return found == m_session.origins.end() ? ValueOrigin() : found->second;
+    const auto object = m_session.objects.find(path);
+    if (object == m_session.objects.end())
+        return {};
+    const auto found = object->second.taken.find(key);
+    if (found == object->second.taken.end())
+        return {};
+    const Taken& taken = found->second;
+    ValueOrigin origin;
+    origin.source = taken.origin == Origin::UserFile ? ValueOrigin::Source::UserFile : ValueOrigin::Source::SystemFile;
+    origin.file = taken.document->sourceName();
+    origin.line = taken.node->line;
+    return origin;
+}
+
+void ConfigReader::markLookedUp(const ConfigNode& node) { (*m_lookedUp)[node.ordinal] = true; }
+
+bool ConfigReader::wasLookedUp(const ConfigNode& node) const { return (*m_lookedUp)[node.ordinal]; }
+
+bool ConfigReader::wasLookedUp(const ConfigDocument& document, const ConfigNode& node) const
+{
+    const auto found = m_session.lookedUp.find(&document);
+    return found != m_session.lookedUp.end() && node.ordinal < found->second.size() && found->second[node.ordinal];
 }
 
 std::vector<std::string> ConfigReader::getObjectNames() const

@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -122,14 +123,31 @@ private:
         long long line = 0;
     };
 
+    // A value the reads took: where it stands, turned into text only when asked.
+    struct Taken
+    {
+        const ConfigNode* node = nullptr;
+        const ConfigDocument* document = nullptr;
+        Origin origin = Origin::SystemFile;
+    };
+
+    // What the reads found about one object (by path): the values taken, keyed by views of the
+    // keys in the parsed documents, which the reader's layers keep alive; and the keys asked for
+    // that no file holds.
+    struct ObjectAccount
+    {
+        std::unordered_map<std::string_view, Taken> taken;
+        std::unordered_set<std::string> absentKeys;
+    };
+
     // What this reader's reads found and looked up. The parsed files stay untouched.
     struct Session
     {
-        std::unordered_set<const ConfigNode*> lookedUp;
+        // Per document, by node ordinal.
+        std::unordered_map<const ConfigDocument*, std::vector<bool>> lookedUp;
         std::vector<ConfigurationFinding> findings;
-        std::unordered_map<std::string, ValueOrigin> origins;  // by place (path and key)
-        std::unordered_map<std::string, std::unordered_set<std::string>> absentKeys;  // asked for, by object path
-        std::map<std::string, Site> locks;           // by place of the locked object or value
+        std::unordered_map<std::string, ObjectAccount> objects;  // by object path
+        std::map<std::string, Site> locks;                       // by place of the locked object or value
     };
 
     struct Layer
@@ -151,13 +169,22 @@ private:
     void refuseLockedObject();
     void reportUnknownEntries(const ConfigurationObject& object);
     void reportUnknownAttributes(const ConfigNode& node, const std::string& key);
+    // Whether a read looked `node` of the document being read up, and marking it so.
+    void markLookedUp(const ConfigNode& node);
+    bool wasLookedUp(const ConfigNode& node) const;
+    // Whether any read of this reader looked `node` of `document` up.
+    bool wasLookedUp(const ConfigDocument& document, const ConfigNode& node) const;
+    // The value node of the object being read stored under `key`, or null.
+    const ConfigNode* valueNode(const std::string& key) const;
 
     std::vector<Layer> m_layers;
     std::string m_error;
     Session m_session;
     const Layer* m_currentLayer = nullptr;
     const ConfigNode* m_current = nullptr;
-    std::vector<std::string> m_path;
+    ObjectAccount* m_account = nullptr;       // of the object being read
+    std::vector<bool>* m_lookedUp = nullptr;  // of the document being read
+    const ConfigNode* m_lastValue = nullptr;  // the value node the last read found
     std::string m_pathText;
 };
 

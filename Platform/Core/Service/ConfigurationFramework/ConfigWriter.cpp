@@ -8,18 +8,22 @@
 
 
 #include <algorithm>
-#include <unordered_set>
+#include <cstdint>
+#include <functional>
+#include <type_traits>
+#include <variant>
+#include <vector>
 
 namespace Quarvane
 {
 namespace
 {
-using LookedUp = std::unordered_set<const ConfigNode*>;
+using LookedUp = std::function<bool(const ConfigNode&)>;
 
 // Whether anything in this subtree (the node itself included) was never looked up.
 bool holdsUnknown(const ConfigNode& node, const LookedUp& lookedUp)
 {
-    if (lookedUp.count(&node) == 0)
+    if (!lookedUp(node))
         return true;
     return std::any_of(node.children.begin(), node.children.end(),
                        [&lookedUp](const auto& child) { return holdsUnknown(*child, lookedUp); });
@@ -32,7 +36,7 @@ void mergeUnknown(const ConfigNode& source, ConfigNode& target, const LookedUp& 
     for (const auto& child : source.children)
     {
         ConfigNode* counterpart = target.findSame(*child);
-        if (lookedUp.count(child.get()) == 0)
+        if (!lookedUp(*child))
         {
             if (counterpart == nullptr)
                 target.addChild(child->copy());
@@ -53,6 +57,46 @@ void mergeUnknown(const ConfigNode& source, ConfigNode& target, const LookedUp& 
 }
 }  // namespace
 
+// All names and texts of a recording share one buffer, so that recording a value allocates
+// nothing but, now and then, more room.
+struct ConfigWriter::Recording::Entries
+{
+    enum class Kind
+    {
+        BeginObject,
+        EndObject,
+        Value
+    };
+    struct Text
+    {
+        std::uint32_t offset = 0;
+        std::uint32_t length = 0;
+    };
+    struct Entry
+    {
+        Kind kind;
+        bool editable;
+        Text name;
+        Text className;  // objects only
+        std::variant<int, unsigned int, bool, double, float, Text> value;
+    };
+
+    Text keep(const std::string& text)
+    {
+        const Text kept{static_cast<std::uint32_t>(texts.size()), static_cast<std::uint32_t>(text.size())};
+        texts += text;
+        return kept;
+    }
+    std::string textOf(Text text) const { return texts.substr(text.offset, text.length); }
+
+    std::vector<Entry> entries;
+    std::string texts;
+};
+
+ConfigWriter::Recording::Recording() : m_entries(std::make_unique<Entries>()) {}
+
+ConfigWriter::Recording::~Recording() = default;
+
 ConfigWriter::ConfigWriter() : m_root(std::make_unique<ConfigNode>()), m_current(m_root.get()) {}
 
 ConfigWriter::~ConfigWriter() = default;
@@ -60,22 +104,93 @@ ConfigWriter::~ConfigWriter() = default;
 ConfigNode* ConfigWriter::beginObject(const std::string& className, const std::string& objectName, bool editable,
                                       const std::string& description)
 {
+    const std::string& storedClass = className == objectName ? std::string() : className;
+    if (m_recording != nullptr)
+    {
+        Recording::Entries& recording = *m_recording->m_entries;
+        recording.entries.push_back({Recording::Entries::Kind::BeginObject, editable, recording.keep(objectName),
+                                     recording.keep(storedClass), 0});
+        return m_current;
+    }
     auto node = std::make_unique<ConfigNode>();
     node->kind = ConfigNode::Kind::Object;
     node->name = objectName;
-    node->className = className == objectName ? std::string() : className;
+    node->className = storedClass;
     node->editable = editable;
     node->description = description;
     return m_current->putChild(std::move(node));
+}
+
+void ConfigWriter::endObject(ConfigNode* parent)
+{
+    if (m_recording != nullptr)
+        m_recording->m_entries->entries.push_back({Recording::Entries::Kind::EndObject, true, {}, {}, 0});
+    m_current = parent;
+}
+
+template <class T>
+bool ConfigWriter::record(const std::string& key, const T& value, bool editable)
+{
+    if (m_recording == nullptr)
+        return false;
+    Recording::Entries& recording = *m_recording->m_entries;
+    const Recording::Entries::Text name = recording.keep(key);
+    if constexpr (std::is_same_v<T, std::string>)
+        recording.entries.push_back({Recording::Entries::Kind::Value, editable, name, {}, recording.keep(value)});
+    else
+        recording.entries.push_back({Recording::Entries::Kind::Value, editable, name, {}, value});
+    return true;
+}
+
+void ConfigWriter::replay(const Recording& recording)
+{
+    using Entries = Recording::Entries;
+    const Entries& recorded = *recording.m_entries;
+    std::vector<ConfigNode*> parents;
+    for (const Entries::Entry& entry : recorded.entries)
+    {
+        switch (entry.kind)
+        {
+        case Entries::Kind::BeginObject:
+        {
+            const std::string name = recorded.textOf(entry.name);
+            const std::string className = recorded.textOf(entry.className);
+            parents.push_back(m_current);
+            m_current = beginObject(className.empty() ? name : className, name, entry.editable, {});
+            break;
+        }
+        case Entries::Kind::EndObject:
+            m_current = parents.back();
+            parents.pop_back();
+            break;
+        case Entries::Kind::Value:
+            std::visit(
+                [this, &entry, &recorded](const auto& value) {
+                    if constexpr (std::is_same_v<std::decay_t<decltype(value)>, Entries::Text>)
+                        putValue(recorded.textOf(entry.name), recorded.textOf(value), {}, entry.editable);
+                    else
+                        putValue(recorded.textOf(entry.name), value, {}, entry.editable);
+                },
+                entry.value);
+            break;
+        }
+    }
 }
 
 void ConfigWriter::putClassContents(const std::string& className, const std::string& objectName,
                                     const ConfigurationObject& object, const std::string& description)
 {
     ConfigNode* parent = m_current;
+    if (m_recording != nullptr)
+    {
+        // Room for the object and its values; children reserve their own.
+        Recording::Entries& recording = *m_recording->m_entries;
+        recording.entries.reserve(recording.entries.size() + object.getConfigurationValues().size() + 2);
+        recording.texts.reserve(recording.texts.size() + 24 * (object.getConfigurationValues().size() + 1));
+    }
     m_current = beginObject(className, objectName, object.isEditable(), description);
     object.saveContent(*this);
-    m_current = parent;
+    endObject(parent);
 }
 
 void ConfigWriter::putChangedContents(const std::string& objectName, const ConfigurationObject& object,
@@ -84,7 +199,7 @@ void ConfigWriter::putChangedContents(const std::string& objectName, const Confi
     ConfigNode* parent = m_current;
     m_current = beginObject(objectName, objectName, true, {});
     object.saveContent(*this, reference, true);
-    m_current = parent;
+    endObject(parent);
 }
 
 void ConfigWriter::putChangedChild(const std::string& className, const std::string& objectName,
@@ -93,7 +208,7 @@ void ConfigWriter::putChangedChild(const std::string& className, const std::stri
     ConfigNode* parent = m_current;
     m_current = beginObject(className, objectName, true, {});
     object.saveDifferences(*this, reference);
-    m_current = parent;
+    endObject(parent);
 }
 
 void ConfigWriter::putText(const std::string& key, const char* type, const std::string& text,
@@ -116,40 +231,50 @@ void ConfigWriter::putFloat(const std::string& key, float value, const std::stri
 
 void ConfigWriter::putValue(const std::string& key, int value, const std::string& description, bool editable)
 {
-    putText(key, ConfigValueText::typeName<int>(), ConfigValueText::format(value), description, editable);
+    if (!record(key, value, editable))
+        putText(key, ConfigValueText::typeName<int>(), ConfigValueText::format(value), description, editable);
 }
 
 void ConfigWriter::putValue(const std::string& key, unsigned int value, const std::string& description, bool editable)
 {
-    putText(key, ConfigValueText::typeName<unsigned int>(), ConfigValueText::format(value), description, editable);
+    if (!record(key, value, editable))
+        putText(key, ConfigValueText::typeName<unsigned int>(), ConfigValueText::format(value), description, editable);
 }
 
 void ConfigWriter::putValue(const std::string& key, bool value, const std::string& description, bool editable)
 {
-    putText(key, ConfigValueText::typeName<bool>(), ConfigValueText::format(value), description, editable);
+    if (!record(key, value, editable))
+        putText(key, ConfigValueText::typeName<bool>(), ConfigValueText::format(value), description, editable);
 }
 
 void ConfigWriter::putValue(const std::string& key, double value, const std::string& description, bool editable)
 {
-    putText(key, ConfigValueText::typeName<double>(), ConfigValueText::format(value), description, editable);
+    if (!record(key, value, editable))
+        putText(key, ConfigValueText::typeName<double>(), ConfigValueText::format(value), description, editable);
 }
 
 void ConfigWriter::putValue(const std::string& key, float value, const std::string& description, bool editable)
 {
-    putText(key, ConfigValueText::typeName<float>(), ConfigValueText::format(value), description, editable);
+    if (!record(key, value, editable))
+        putText(key, ConfigValueText::typeName<float>(), ConfigValueText::format(value), description, editable);
 }
 
 void ConfigWriter::putValue(const std::string& key, const std::string& value, const std::string& description,
                             bool editable)
 {
-    putText(key, ConfigValueText::typeName<std::string>(), value, description, editable);
+    if (!record(key, value, editable))
+        putText(key, ConfigValueText::typeName<std::string>(), value, description, editable);
 }
 
 void ConfigWriter::keepUnknownEntries(const ConfigReader& replay)
 {
     for (const auto& layer : replay.m_layers)
         if (layer.origin == ConfigReader::Origin::UserFile)
-            mergeUnknown(layer.document->root(), *m_root, replay.m_session.lookedUp);
+        {
+            const ConfigDocument& document = *layer.document;
+            mergeUnknown(document.root(), *m_root,
+                         [&replay, &document](const ConfigNode& node) { return replay.wasLookedUp(document, node); });
+        }
 }
 
 std::string ConfigWriter::toXml() const { return ConfigDocument::serialize(*m_root).toStdString(); }

@@ -55,14 +55,38 @@ public:
     // For the framework's own use: what has been written so far, leaving the writer empty.
     std::unique_ptr<ConfigNode> takeTree();
 
+    // For the framework's own use: what is written, kept as typed values in order, without
+    // descriptions and without building the tree or formatting any number. Replaying it into a
+    // writer builds the tree the writes would have built, descriptions left out.
+    class Recording
+    {
+    public:
+        Recording();
+        ~Recording();
+        Recording(const Recording&) = delete;
+        Recording& operator=(const Recording&) = delete;
+
+    private:
+        friend class ConfigWriter;
+        struct Entries;
+        std::unique_ptr<Entries> m_entries;
+    };
+    // From now on, records into `recording` instead of building the tree.
+    void recordInto(Recording& recording) { m_recording = &recording; }
+    void replay(const Recording& recording);
+
 private:
     void putText(const std::string& key, const char* type, const std::string& text, const std::string& description,
                  bool editable);
     ConfigNode* beginObject(const std::string& className, const std::string& objectName, bool editable,
                             const std::string& description);
+    template <class T>
+    bool record(const std::string& key, const T& value, bool editable);
+    void endObject(ConfigNode* parent);
 
     std::unique_ptr<ConfigNode> m_root;
     ConfigNode* m_current;
+    Recording* m_recording = nullptr;
 };
 
 }  // namespace Quarvane

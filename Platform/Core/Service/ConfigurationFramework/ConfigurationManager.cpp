@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <mutex>
 
 namespace Quarvane
 {
@@ -121,6 +122,37 @@ NodePointer heldValues(const std::string& name, const ConfigurationObject& objec
     return NodePointer(writer.takeTree());
 }
 
+// What an object held after a load: recorded as typed values, which costs a fraction of the
+// tree, and turned into the tree only when a save or a reload first compares with it (most
+// objects of a session are never saved).
+class HeldValues
+{
+public:
+    HeldValues(const std::string& name, const ConfigurationObject& object)
+    {
+        ConfigWriter writer;
+        writer.recordInto(m_recording);
+        writer.putClassContents(name, name, object, {});
+    }
+    explicit HeldValues(NodePointer tree) : m_tree(std::move(tree)) { std::call_once(m_built, [] {}); }
+
+    const ConfigNode& tree() const
+    {
+        std::call_once(m_built, [this] {
+            ConfigWriter writer;
+            writer.replay(m_recording);
+            m_tree = NodePointer(writer.takeTree());
+        });
+        return *m_tree;
+    }
+
+private:
+    ConfigWriter::Recording m_recording;
+    mutable std::once_flag m_built;
+    mutable NodePointer m_tree;
+};
+using HeldPointer = std::shared_ptr<const HeldValues>;
+
 // What the user file would get from the object: values that differ from the system files.
 std::unique_ptr<ConfigNode> valuesForUserFile(const std::string& name, const ConfigurationObject& object,
                                               ConfigReader& reference)
@@ -155,7 +187,7 @@ struct ConfigurationManager::Tracking
     QString userFile;
     NodePointer fileAsKnown;  // null when there was no readable file
     FileIdentity identity;
-    std::map<std::string, NodePointer> held;
+    std::map<std::string, HeldPointer> held;
 };
 
 // The file watch of live reload: reacts only when a watched file really changed, whatever else
@@ -221,8 +253,9 @@ private:
 namespace
 {
 std::atomic<ConfigurationManager*> s_scopedInstance{nullptr};
-std::atomic<std::uint64_t> s_instanceGeneration{1};
 }  // namespace
+
+std::atomic<std::uint64_t> ConfigurationManager::s_instanceGeneration{1};
 
 ConfigurationManager& ConfigurationManager::getInstance()
 {
@@ -231,8 +264,6 @@ ConfigurationManager& ConfigurationManager::getInstance()
     static ConfigurationManager instance;
     return instance;
 }
-
-std::uint64_t ConfigurationManager::getInstanceGeneration() { return s_instanceGeneration.load(); }
 
 ConfigurationManager::ScopedInstance::ScopedInstance()
     : m_manager(std::make_unique<ConfigurationManager>()), m_previous(s_scopedInstance.exchange(m_manager.get()))
@@ -287,7 +318,7 @@ ConfigReader ConfigurationManager::loadedLayers() const
 
 void ConfigurationManager::rememberHeldValues(const std::string& name, const ConfigurationObject& object)
 {
-    NodePointer held = heldValues(name, object);
+    auto held = std::make_shared<const HeldValues>(name, object);
     std::lock_guard<std::mutex> lock(m_mutex);
     m_tracking->held[name] = std::move(held);
 }
@@ -506,16 +537,16 @@ ConfigurationSaveResult ConfigurationManager::saveUserConfiguration(const std::s
     const ConfigNode& lastSeen = known.fileAsKnown ? *known.fileAsKnown : emptyFile;
 
     std::unique_ptr<ConfigNode> merged = onDisk ? onDisk->copy() : std::make_unique<ConfigNode>();
-    std::map<std::string, NodePointer> held;
+    std::map<std::string, HeldPointer> held;
     ConfigReader reference = getSystemReference();
     bool changedAnything = false;
     for (const auto& [name, object] : registeredObjects())
     {
         NodePointer now = heldValues(name, *object);
-        held[name] = now;
+        held[name] = std::make_shared<const HeldValues>(now);
         const auto before = known.held.find(name);
         const std::vector<ConfigTreeDiff::Path> changed =
-            onlyChanges && before != known.held.end() ? ConfigTreeDiff::changedValues(*before->second, *now)
+            onlyChanges && before != known.held.end() ? ConfigTreeDiff::changedValues(before->second->tree(), *now)
                                                       : ConfigTreeDiff::allValues(*now);
         if (changed.empty())
             continue;
@@ -576,18 +607,18 @@ ConfigurationLoadResult ConfigurationManager::reloadConfiguration()
     layers.push_back(parsed.userLayer);
     ConfigReader reader = ConfigReader::layered(layers);
 
-    std::map<std::string, NodePointer> held;
+    std::map<std::string, HeldPointer> held;
     std::vector<ConfigurationObject*> reloaded;
     for (const auto& [name, object] : registeredObjects())
     {
         std::unique_ptr<ConfigurationObject> fromFiles = readFresh(*object, name, reader);
-        held[name] = heldValues(name, *fromFiles);
+        held[name] = std::make_shared<const HeldValues>(heldValues(name, *fromFiles));
         const NodePointer current = heldValues(name, *object);
         // Values this process changed and has not saved yet stay as it set them, unless a
         // system file now locks them: they are read over the files like a user file.
         const auto before = known.held.find(name);
         const std::vector<ConfigTreeDiff::Path> pending = before != known.held.end()
-                                                              ? ConfigTreeDiff::changedValues(*before->second, *current)
+                                                              ? ConfigTreeDiff::changedValues(before->second->tree(), *current)
                                                               : std::vector<ConfigTreeDiff::Path>();
         std::unique_ptr<ConfigurationObject> target = std::move(fromFiles);
         if (!pending.empty())

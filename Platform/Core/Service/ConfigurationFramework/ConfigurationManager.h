@@ -3,6 +3,7 @@
 #include "Platform/Core/Service/ConfigurationFramework/ConfigReader.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationSchema.h"
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -69,7 +70,8 @@ public:
     static ConfigurationManager& getInstance();
     // Changes whenever getInstance() starts answering another manager, so that a group can tell
     // that its registered instance belongs to a manager that no longer answers.
-    static std::uint64_t getInstanceGeneration();
+    // Inline: every getRegisteredInstance() of every group asks.
+    static std::uint64_t getInstanceGeneration() { return s_instanceGeneration.load(std::memory_order_acquire); }
 
     // For tests: while it exists, getInstance() answers a fresh manager of its own, and the
     // groups register fresh instances with it on their next getRegisteredInstance(). Scopes nest;
@@ -142,6 +144,8 @@ public:
     void setLoadHookForTesting(std::function<void()> hook);
 
 private:
+    static std::atomic<std::uint64_t> s_instanceGeneration;
+
     using Registry = std::map<std::string, std::shared_ptr<ConfigurationObject>>;
     struct Tracking;
     class Watch;
