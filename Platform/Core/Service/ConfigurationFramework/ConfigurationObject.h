@@ -39,16 +39,27 @@ public:
     virtual ConfigurationObject* createConfigurationObject() const;
     // A copy; the caller owns it.
     virtual ConfigurationObject* clone() const;
-    // A new instance holding the defaults this one would return to, which live reload reads
-    // the files into: createConfigurationObject() unless a group's defaults depend on how the
-    // instance was set up.
-    virtual ConfigurationObject* createDefaultsLikeThis() const;
     // With `onlyChanged` false, the same as saveContent(writer). Otherwise writes what a user
     // changed (saveDifferences) against what `reference` (the defaults with the system files
     // applied) gives; nothing when the reference locks this object.
     virtual void saveContent(ConfigWriter& writer, ConfigReader& reference, bool onlyChanged) const;
     // Whether saveContent(writer, reference, true) has anything to write.
     virtual bool canBeSavedToUserConfig(ConfigReader& reference) const;
+    // Puts every value back to its default.
+    virtual void setDefaultValues();
+    virtual bool hasNonEditableEntries() const;
+    // Puts back to their defaults the values a group considers invalid; none by default.
+    virtual void overwriteInvalidConfigValues();
+    // Tells observers the values after a load; the framework calls it once per load.
+    virtual void emitSignalsAfterConfigLoading();
+    virtual std::vector<std::string> getUserWarningMessages() const;
+    virtual void addUserWarningMessage(const std::string& message);
+
+    // The framework's own slots, after the platform's so that theirs keep their places.
+    // A new instance holding the defaults this one would return to, which live reload reads
+    // the files into: createConfigurationObject() unless a group's defaults depend on how the
+    // instance was set up.
+    virtual ConfigurationObject* createDefaultsLikeThis() const;
     // For the user file, against `reference` (this object with the defaults and the system files
     // applied): whether anything differs that the user file may hold, in the values or, nested,
     // in the children. Values and children the reference locks, and those the user file never
@@ -57,13 +68,6 @@ public:
     // Writes what differsForUserFile finds: each differing child as a nested object holding its
     // own differences, then the differing values.
     virtual void saveDifferences(ConfigWriter& writer, const ConfigurationObject& reference) const;
-    // Puts every value back to its default.
-    virtual void setDefaultValues();
-    virtual bool hasNonEditableEntries() const;
-    // Puts back to their defaults the values a group considers invalid; none by default.
-    virtual void overwriteInvalidConfigValues();
-    // Tells observers the values after a load; the framework calls it once per load.
-    virtual void emitSignalsAfterConfigLoading();
     // Live reload: takes over the values and locks of `reloaded` (this object read again from
     // changed files) and tells observers about `changedKeys`, the values whose content changed
     // ("Key", or "Child/Key" inside a child object; empty when only locks changed). By default
@@ -71,8 +75,6 @@ public:
     // observers value by value override it.
     virtual void takeOverReloadedContent(const ConfigurationObject& reloaded,
                                          const std::vector<std::string>& changedKeys);
-    virtual std::vector<std::string> getUserWarningMessages() const;
-    virtual void addUserWarningMessage(const std::string& message);
 
     void clearUserWarningMessages() { m_userWarnings.clear(); }
     const std::string& getAnnotation() const { return m_annotation; }
