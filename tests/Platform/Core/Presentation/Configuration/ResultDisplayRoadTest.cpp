@@ -10,7 +10,7 @@
 #include "Platform/Core/Presentation/Configuration/DefaultResVarSettings.h"
 #include "Platform/Core/Presentation/Configuration/ResVarMinMaxFactory.h"
 #include "ResVarPropertyTestSupport.h"
-#include "SignalRecorder.h"
+#include "EmissionLog.h"
 
 #include <gtest/gtest.h>
 
@@ -109,7 +109,8 @@ TEST(ResultDisplayRoad, DescriptionChangeReachesTheViewOnce)
     Evaluation evaluation;
     ResVarSettings* settings = evaluation.settings("THINNING");
     ASSERT_TRUE(settings->havePropertyType(ScaleType::ManualDiscrete));
-    SignalRecorder<> redraws(settings->settingsChanged);
+    EmissionLog redraws;
+    redraws.watch(settings->settingsChanged, "changed");
     const std::pair<ScaleType, int> changes[] = {{ScaleType::ManualDiscrete, PropertyChangedScaleType},
                                                              {ScaleType::ContinuousOutOfSpec, PropertyChangedEverything}};
     std::size_t expectedRedraws = 0;
@@ -117,7 +118,7 @@ TEST(ResultDisplayRoad, DescriptionChangeReachesTheViewOnce)
     {
         evaluation.thinning->setScaleType(number(type));
         evaluation.thinning->notifyPropertiesChanged(change);
-        EXPECT_EQ(redraws.calls.size(), ++expectedRedraws);
+        EXPECT_EQ(redraws.entries.size(), ++expectedRedraws);
         EXPECT_EQ(settings->getActivePropertyType(), type);
     }
     EXPECT_TRUE(settings->getActiveProperty()->isShowSpecificationLimitsOn());

@@ -146,13 +146,6 @@ TEST_F(ConfigurationManagerTest, SavesOnlyWhatDiffersFromDefaultsWithSystemFiles
     EXPECT_TRUE(reloaded->value<bool>("Enabled").getValue());
 }
 
-TEST_F(ConfigurationManagerTest, SavedFileIsOwnerOnly)
-{
-    group->value<int>("Count").setValue(6);
-    save();
-    EXPECT_EQ(fileMode(userFile), 0600);
-}
-
 TEST_F(ConfigurationManagerTest, EntriesOfANewerReleaseSurviveLoadAndSave)
 {
     file("user.xml", "<object name=\"FutureGroup\"><value key=\"Speed\" type=\"int\">3</value></object>"

@@ -157,6 +157,8 @@ const Case s_cases[] = {
      "unknown element <setting>"},
     {"value without key", text(configurationXml(group("<value type=\"int\">" + s_secret + "</value>"))), "4:",
      "no key attribute"},
+    {"value without type", text(configurationXml(group("<value key=\"Count\">" + s_secret + "</value>"))), "4:",
+     "no type attribute"},
     {"bad editable", text(configurationXml(group("<value key=\"Count\" type=\"int\" editable=\"" + s_secret + "\"/>"))),
      "4:", "editable must be true or false"},
     {"bad base64", text(configurationXml(group("<value key=\"Path\" type=\"string\" encoding=\"base64\">*" + s_secret +
