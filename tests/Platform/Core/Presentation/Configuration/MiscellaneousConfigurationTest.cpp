@@ -310,18 +310,4 @@ TEST(MiscellaneousConfiguration, ReportsAfterLoadingWithoutLightingAndHullsOnlyW
     EXPECT_EQ(log.emitted, everything);
 }
 
-TEST(MiscellaneousConfiguration, ALockedGroupLoadsNothing)
-{
-    const std::string file = "<QuarvaneConfiguration><object name=\"MiscellaneousConfiguration\">"
-                             "<value key=\"FastApply\" type=\"bool\">false</value></object></QuarvaneConfiguration>";
-    for (const bool locked : {false, true})
-    {
-        Misc group;
-        group.setEditable(!locked);
-        ConfigReader::fromXml(file).readConfigurationObject(group.getName(), group);
-        EXPECT_EQ(group.getFastApply(), locked);
-        EXPECT_EQ(group.hasNonEditableEntries(), locked);
-    }
-}
-
 }  // namespace
