@@ -56,22 +56,6 @@ TEST(AutoSaveConfiguration, SetterAndCopyEmitOnceOnlyWhenSomethingDiffersAndLoad
     EXPECT_EQ(log.take(), (Log{"options(12,0)", "options(12,0)"}));
 }
 
-TEST(AutoSaveConfiguration, EditableFollowsTheGroupThenTheValue)
-{
-    AutoSaveConfiguration group;
-    EXPECT_TRUE(group.getEditable(AutoSaveConfiguration::OptionType));
-    EXPECT_TRUE(group.getEditable(static_cast<AutoSaveConfiguration::Types>(2)));
-    EXPECT_TRUE(group.getEditable(static_cast<AutoSaveConfiguration::Types>(-1)));
-
-    group.getConfigurationValue(AutoSaveConfiguration::s_autoSaveIntervalTag)->setEditable(false);
-    EXPECT_TRUE(group.getEditable(AutoSaveConfiguration::OptionType));
-    EXPECT_FALSE(group.getEditable(AutoSaveConfiguration::IntervalType));
-
-    group.setEditable(false);
-    EXPECT_FALSE(group.getEditable(AutoSaveConfiguration::OptionType));
-    EXPECT_FALSE(group.getEditable(static_cast<AutoSaveConfiguration::Types>(2)));
-}
-
 TEST(AutoSaveConfiguration, OptionIsVisibleInTheProductsOfItsMask)
 {
     AutoSaveConfiguration group;

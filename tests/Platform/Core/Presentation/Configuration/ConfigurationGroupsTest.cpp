@@ -93,7 +93,37 @@ TypeTable typeTable(const char* name, std::vector<const char*> keysByType, bool 
 // the group's own answer, and a locked group is locked whatever the number.
 TEST(ConfigurationGroups, EachTypeNumberReadsItsOwnFlagAndOthersGetTheGroupsAnswerUnlessTheGroupIsLocked)
 {
+    using Misc = MiscellaneousConfiguration;
+    using Files = StandardFilesConfiguration;
     const TypeTable tables[] = {
+        typeTable<AutoSaveConfiguration, AutoSaveConfiguration::Types>("AutoSave",
+                                                                       {"AutoSaveEnabled", "AutoSaveInterval"}),
+        typeTable<Misc, Misc::MiscConfigurationTypes>(
+            "Miscellaneous",
+            {Misc::s_sheetShowRollAngleTag.c_str(), Misc::s_smoothingEnabledTag.c_str(),
+             Misc::s_useSolidRepresentationTag.c_str(), Misc::s_useSolidToolRepresentationTag.c_str(),
+             Misc::s_useThickSheetInSectionModeTag.c_str(), Misc::s_usePilotDiameterAndAxisAdjustmentIfSnappedTag.c_str(),
+             Misc::s_minAnimationTimeStepDurationTag.c_str(), Misc::s_solverOptionsVisibleTag.c_str(),
+             Misc::s_referenceOptionTag.c_str(), Misc::s_modifyPagesDualViewTag.c_str(),
+             Misc::s_showSolidPartsDefaultTag.c_str(), Misc::s_readOnlyModeTag.c_str(), nullptr,
+             Misc::s_insertControlPointsOptionForPunchOpeningLineTag.c_str(),
+             Misc::s_insertControlPointsOptionForBarHeightLineTag.c_str(),
+             Misc::s_insertControlPointsOptionForCounterBarHeightLineTag.c_str(), Misc::s_highlightHoveringTag.c_str(),
+             Misc::s_spotlightSelected3DObjectsTag.c_str(), Misc::s_initiallyShowAxesTag.c_str(),
+             Misc::s_showFldPointHullsTag.c_str(), Misc::s_discretePercentagesEnabledTag.c_str(),
+             Misc::s_issueOverviewAsDefaultTag.c_str(), Misc::s_importInvisibleGeometryTag.c_str(),
+             Misc::s_importFittingGeometryTag.c_str(), Misc::s_showImportPreviewDialogTag.c_str(),
+             Misc::s_defaultForReduceSTLDuringImportTag.c_str(), Misc::s_pressanNewWindow.c_str(),
+             Misc::s_stagixNewWindow.c_str(), nullptr, Misc::s_showExportForPAMenuEntry.c_str()}),
+        typeTable<Files, Files::StandardFilesConfigTypes>(  // 3, the legacy item, is a value of its own
+            "StandardFiles",
+            {"Language", Files::s_setToolingFilePathTag.c_str(), "DiesetFilePath", nullptr,
+             Files::s_setDieFaceFilePathTag.c_str(), Files::s_setCtrlParamFilepathTag.c_str(),
+             Files::s_setSigmaFilePathTag.c_str(), Files::s_setEvaluationFilepathTag.c_str(),
+             Files::s_loadDieFaceFilePathTag.c_str(), Files::s_loadCtrlParamFilepathTag.c_str(),
+             Files::s_loadSigmaFilePathTag.c_str(), Files::s_loadEvaluationFilepathTag.c_str(), "ToolingPassword",
+             Files::s_coilPricesPasswordTag.c_str(), "StandardRestrictionDirectory",
+             Files::s_enableNewWithStandardTag.c_str()}),
         typeTable<DrawingEngineConfiguration, DrawingEngineConfiguration::DrawingEngineConfigTypes>(
             "DrawingEngine", {"DriverType", nullptr, "UseHardwareAcceleratedOffscreenRendering",
                               "NoOfBytesUsedForDssCache", "AntiAliasingMode", "ViewLabelFontSize"}),

@@ -195,31 +195,6 @@ TEST(MiscellaneousConfiguration, SettersThatDepartFromTheCommonRule)
                                   "forceUseFlatShading", "firstLightSource", "secondLightSource"}));
 }
 
-// The numbers follow neither the value order nor the keys' order everywhere; 12, 28 and numbers
-// past the list select nothing.
-TEST(MiscellaneousConfiguration, TypeNumbersSelectTheValueTheyName)
-{
-    const std::pair<int, const char*> selected[] = {
-        {0, "SheetShowRollAngle"}, {10, "ShowSolidPartsAsDefault"}, {11, "ReadOnlyMode"}, {18, "InitiallyShowAxes"},
-        {19, "ShowFldPointHulls"}, {27, "StagixNewWindow"},         {29, "ShowExportForPAMenuEntry"}};
-    for (const auto& [number, key] : selected)
-    {
-        Misc group;
-        group.getConfigurationValue(key)->setEditable(false);
-        for (int other = -1; other <= 31; ++other)
-            EXPECT_EQ(group.getEditable(static_cast<Misc::MiscConfigurationTypes>(other)), other != number)
-                << key << " " << other;
-    }
-    Misc group;
-    for (const auto& each : group.getConfigurationValues())
-        each->setEditable(false);
-    for (const int none : {12, 28, 30, -1})
-        EXPECT_TRUE(group.getEditable(static_cast<Misc::MiscConfigurationTypes>(none))) << none;
-    EXPECT_TRUE(group.hasNonEditableEntries());
-    group.setEditable(false);
-    EXPECT_FALSE(group.getEditable(static_cast<Misc::MiscConfigurationTypes>(30)));
-}
-
 TEST(MiscellaneousConfiguration, DesignerIsReadOnlyInThePresenterWhenForcedOrInReadOnlyMode)
 {
     for (const int bits : {0, 1, 2, 4, 7})
