@@ -49,11 +49,11 @@ TEST(AutoSaveConfiguration, SetterAndCopyEmitOnceOnlyWhenSomethingDiffersAndLoad
     EXPECT_EQ(group.getAutoSaveOption(), -4);
     EXPECT_EQ(group.getAutoSaveIntervalInMinutes(), 100000);
 
-    AutoSaveConfiguration otherInterval;
-    otherInterval.setAutoSaveOptions(0, 12);
+    AutoSaveConfiguration otherInterval;  // one of the two differs
+    otherInterval.setAutoSaveOptions(-4, 12);
     group.copyFrom(otherInterval);
     group.emitSignalsAfterConfigLoading();
-    EXPECT_EQ(log.take(), (Log{"options(12,0)", "options(12,0)"}));
+    EXPECT_EQ(log.take(), (Log{"options(12,-4)", "options(12,-4)"}));
 }
 
 TEST(AutoSaveConfiguration, OptionIsVisibleInTheProductsOfItsMask)
