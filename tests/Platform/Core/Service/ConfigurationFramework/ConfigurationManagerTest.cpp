@@ -356,7 +356,10 @@ TEST_F(ConfigurationManagerTest, TheSchemaListsEveryDeclaredValueWithItsRule)
     EXPECT_EQ(server.persistence, Persistences::AdminSetting);
     EXPECT_FALSE(server.rule.isDeclared());
     EXPECT_EQ(find("SampleGroup", "Session").visibility, GuiVisibilities::Hidden);
-    EXPECT_EQ(find("RuledGroup", "Size").rule.describe(), "10..18");
+    const ValueRule size = find("RuledGroup", "Size").rule;
+    EXPECT_EQ(size.describe(), "10..18");
+    EXPECT_TRUE(size.allows(10) && size.allows(18));  // both ends belong to the range
+    EXPECT_FALSE(size.allows(9.5) || size.allows(18.5));
 }
 
 }  // namespace
