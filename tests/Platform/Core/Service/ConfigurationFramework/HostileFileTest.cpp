@@ -121,6 +121,7 @@ const Case s_cases[] = {
     {"plain words", text(s_secret + " is not XML"), "1:", ""},
     {"truncated", text(configurationXml(group(s_goodMask + value("Path", "string", s_secret))).substr(0, 150)), "5:",
      "Premature end"},
+    {"truncated in an end tag", text(configurationXml(group(s_goodMask)).substr(0, 123)), "4:", "Premature end"},
     {"unclosed element", text(configurationXml(group(s_goodMask) + "<object name=\"X\">")), "6:", ""},
     {"another root", text("<Settings>" + s_secret + "</Settings>"), "1:", "root element is <Settings>"},
     {"newer format", text("<QuarvaneConfiguration version=\"" + s_secret + "\"/>"), "1:", "format version"},
