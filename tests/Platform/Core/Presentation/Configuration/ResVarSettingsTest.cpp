@@ -121,7 +121,9 @@ TEST(ResVarSettingsActivation, DefaultTypeNeedsTheDescription)
     settings->activateDefaultPropertyType();
     EXPECT_EQ(settings->getActivePropertyType(), ScaleType::ManualDiscrete);
     EXPECT_TRUE(settings->havePropertyType(ScaleType::ContinuousOutOfSpec));
+    EXPECT_TRUE(settings->havePropertyType(ScaleType::ManualDiscrete));
     EXPECT_FALSE(settings->havePropertyType(ScaleType::Undefined));
+    EXPECT_FALSE(settingsWith(description, "dc")->havePropertyType(ScaleType::ManualDiscrete));
 
     settings->activatePropertyType(ScaleType::Continuous);
     description.reset();
