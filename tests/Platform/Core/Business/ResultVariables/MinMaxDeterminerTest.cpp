@@ -34,76 +34,30 @@ Result makeResult()
     return result;
 }
 
-enum Policy { Global, Step, Object, Auto };
-struct Case { const char* what; Policy policy; GUIdentifier body; unsigned int step; std::string object;
-              bool found; double min, max; };
-
-// Each policy for every body (a null body) or for one body.
-bool determine(const Case& c, const Result& r, double& lo, double& hi)
+// The automatic limits leave out values beyond the outlier fences, a step's or a body's.
+TEST(MinMaxDeterminer, AutomaticLimitsLeaveOutTheOutliers)
 {
-    using M = MinMaxDeterminer;
-    const SkinKey& key = thinning;
-    const bool every = c.body.isNull();
-    switch (c.policy)
+    const struct
     {
-    case Global: return every ? M::getMinMaxGlobal(r, key, lo, hi) : M::getBodyMinMaxGlobal(r, c.body, key, lo, hi);
-    case Step: return every ? M::getMinMax(r, key, lo, hi, c.step) : M::getBodyMinMax(r, c.body, key, lo, hi, c.step);
-    case Object:
-        return every ? M::getMinMax(r, key, lo, hi, c.object) : M::getBodyMinMax(r, c.body, key, lo, hi, c.object);
-    case Auto:
-        return every ? M::getMinMaxAuto(r, key, lo, hi, c.step) : M::getBodyMinMaxAuto(r, c.body, key, lo, hi, c.step);
-    }
-    return false;
-}
-
-TEST(MinMaxDeterminer, EveryPolicyOnAKnownResult)
-{
-    const Case cases[] = {
-        {"global", Global, all, 0, "", true, -7, 100},
-        {"global A", Global, bodyA, 0, "", true, -0.05, 100},
-        {"global B", Global, bodyB, 0, "", true, -7, 0.25},
-        {"step 0 skips NaN", Step, all, 0, "", true, 0.1, 0.2},
-        {"step 1", Step, all, 1, "", true, -0.05, 0.3},
-        {"step 1 B", Step, bodyB, 1, "", true, 0.25, 0.25},
-        {"step 5", Step, all, 5, "", false, 0, 0},
-        {"object Blank and below", Object, all, 0, "Blank", true, -7, 100},
-        {"object Blank/Flange", Object, all, 0, "Blank/Flange", true, -0.05, 0.3},
-        {"object prefix is no parent", Object, all, 0, "Bla", false, 0, 0},
-        {"object Die on A", Object, bodyA, 0, "Die", false, 0, 0},
-        {"every object", Object, all, 0, "", true, -7, 100},
+        const char* what;
+        GUIdentifier body;  // null: every body
+        unsigned int step;
+        double min, max;
+    } cases[] = {
         // Sorted: -7 1 2 ... 9 100; Q1 2.5, Q3 7.5, fences -5 and 15.
-        {"auto step 2", Auto, all, 2, "", true, 1, 9},
-        {"auto step 2 B", Auto, bodyB, 2, "", true, -7, -7},
-        {"auto step 0", Auto, all, 0, "", true, 0.1, 0.2},
+        {"step 2", all, 2, 1, 9},
+        {"step 2 B", bodyB, 2, -7, -7},
+        {"step 0", all, 0, 0.1, 0.2},
     };
     const Result result = makeResult();
-    for (const Case& c : cases)
+    for (const auto& c : cases)
     {
         double min = 42.0, max = 43.0;
-        EXPECT_EQ(c.found, determine(c, result, min, max)) << c.what;
-        EXPECT_EQ(c.found ? Pair(c.min, c.max) : Pair(42.0, 43.0), Pair(min, max)) << c.what;
+        EXPECT_TRUE(c.body.isNull() ? MinMaxDeterminer::getMinMaxAuto(result, thinning, min, max, c.step)
+                                    : MinMaxDeterminer::getBodyMinMaxAuto(result, c.body, thinning, min, max, c.step))
+            << c.what;
+        EXPECT_EQ(Pair(c.min, c.max), Pair(min, max)) << c.what;
     }
-    double min = 0.0, max = 0.0;
-    EXPECT_FALSE(MinMaxDeterminer::getMinMaxGlobal(result, SkinKey("STRESS"), min, max));
-    EXPECT_FALSE(MinMaxDeterminer::getMinMax(Result(), thinning, min, max, 0u));
-}
-
-TEST(MinMaxDeterminer, ToolResultsAutomaticallyOverEveryStep)
-{
-    auto tools = std::make_shared<ToolResVarCollection>();
-    tools->addResultVariable("TOOL_WEAR", SkinInterpretNodalSmooth, {}, ResVarGroupScalar);
-    tools->setValues("TOOL_WEAR", {0, bodyA, ""}, {0.0, 0.5});
-    tools->setValues("TOOL_WEAR", {3, bodyA, ""}, {0.25, 1.0, 0.75});
-    double min = 0.0, max = 0.0;
-    ASSERT_TRUE(MinMaxDeterminer::getMinMaxAuto(tools, SkinKey("TOOL_WEAR"), min, max));
-    EXPECT_EQ(Pair(0.0, 1.0), Pair(min, max));
-}
-
-TEST(ResVarCollectionUtilities, MaxTimeStepIsTheLastStepWithValues)
-{
-    EXPECT_EQ(2u, ResVarCollectionUtilities::getResVarMaxTimeStepIdx(makeResult(), "THINNING"));
-    EXPECT_EQ(0u, ResVarCollectionUtilities::getResVarMaxTimeStepIdx(makeResult(), "STRESS"));
-    EXPECT_EQ(0u, ResVarCollectionUtilities::getResVarMaxTimeStepIdx(nullptr, "THINNING"));
 }
 
 }  // namespace

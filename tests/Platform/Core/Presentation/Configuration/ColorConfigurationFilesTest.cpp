@@ -87,7 +87,8 @@ TEST(ColorConfigurationFiles, SystemLocksHoldAgainstTheUserAndSavingWritesOnlyTh
                                        colorXml("ToolPad", rgbXml("0.25", "0.5", "0.75")) +
                                        colorXml("Loop", rgbXml("0", "0.5", "1")));
     LoadedColors loaded;
-    Testing::SignalLog log(*loaded.colors);
+    Testing::EmissionLog log;
+    Testing::watchColors(log, *loaded.colors);
     const ConfigurationLoadResult result = loaded.manager.loadConfiguration({system}, user);
     // The user's components of the two locked colours are refused, each naming the lock.
     ASSERT_EQ(result.findings.size(), 6u);
@@ -95,7 +96,7 @@ TEST(ColorConfigurationFiles, SystemLocksHoldAgainstTheUserAndSavingWritesOnlyTh
         EXPECT_THAT(refused.toString(),
                     ::testing::MatchesRegex(".*user\\.xml:[0-9]+:[0-9]+: ColorConfiguration/"
                                             "Tool(Die|Pad)/[rgb]: ignored: .* locked at .*site\\.xml:2"));
-    EXPECT_EQ(log.entries, (std::vector<string>{"all", "configuration"}));
+    EXPECT_EQ(log.entries, (std::vector<string>{"all()", "configuration()"}));
 
     const ColorConfiguration& colors = *loaded.colors;
     EXPECT_EQ(colors.getColorEditable(ColorConfiguration::ToolDie), std::make_pair(ColorRGB(0.1f, 0.2f, 0.3f), false));

@@ -16,7 +16,8 @@
 namespace
 {
 using namespace Quarvane;
-using Testing::SignalLog;
+using Testing::EmissionLog;
+using Testing::watchColors;
 using Type = ColorConfiguration::ColorTypes;
 using Log = std::vector<std::string>;
 
@@ -61,19 +62,20 @@ TEST(ColorConfiguration, EditableFollowsTheGroupThenTheColour)
 TEST(ColorConfiguration, SetColorStoresAndEmitsEvenWhenUnchangedButIgnoresUnknownTypes)
 {
     ColorConfiguration colors;
-    SignalLog log(colors);
+    EmissionLog log;
+    watchColors(log, colors);
     const ColorRGB color(0.1f, 0.2f, 0.3f);
     colors.setColor(ColorConfiguration::Loop, color);
     colors.setColor(ColorConfiguration::Loop, color);
     colors.setColor(type(37), color);
-    EXPECT_EQ(log.entries, (Log{"12", "configuration", "12", "configuration"}));
+    EXPECT_EQ(log.entries, (Log{"color(12)", "configuration()", "color(12)", "configuration()"}));
     EXPECT_EQ(colors.getColor(ColorConfiguration::Loop), color);
     EXPECT_EQ(colors.getColor(type(37)), ColorRGB::fallback());
 
     log.entries.clear();
     for (const bool white : {false, true, true})
         colors.setUseWhiteBackgroundColor(white);
-    EXPECT_EQ(log.entries, (Log{"configuration"}));
+    EXPECT_EQ(log.entries, (Log{"configuration()"}));
     EXPECT_TRUE(colors.getUseWhiteBackgroundColor());
 }
 
@@ -82,10 +84,11 @@ TEST(ColorConfiguration, ApplicationSeriesReplacesItsFamilyOnlyOnAChange)
     const ColorConfiguration defaults;
     ColorConfiguration geometry, inner;
     geometry.setColor(type(1025), s_black);  // a user's change is overwritten
-    SignalLog log(geometry);
+    EmissionLog log;
+    watchColors(log, geometry);
     geometry.changeDefaultsForType(GeometryGeneratorApplication);
     inner.changeDefaultsForType(InnerPartApplication);
-    EXPECT_EQ(log.entries, (Log{"all", "configuration"}));
+    EXPECT_EQ(log.entries, (Log{"all()", "configuration()"}));
     // Both families take the same series of eight; each keeps the other family and its own ninth colour.
     for (int i = 0; i < 8; ++i)
     {
@@ -111,9 +114,10 @@ TEST(ColorConfiguration, ResetRestoresDefaultsAndReappliesTheApplicationSeries)
     colors.changeDefaultsForType(GeometryGeneratorApplication);
     colors.setColor(ColorConfiguration::GeometryGeneratorFaceColor1, s_black);
     colors.setColor(ColorConfiguration::BackgroundTopColor, s_black);
-    SignalLog log(colors);
+    EmissionLog log;
+    watchColors(log, colors);
     colors.resetToDefaultValues();
-    EXPECT_EQ(log.entries, (Log{"all", "configuration"}));
+    EXPECT_EQ(log.entries, (Log{"all()", "configuration()"}));
     EXPECT_EQ(colors.getColor(ColorConfiguration::GeometryGeneratorFaceColor1), ColorRGB::fromBytes(0, 136, 204));
     EXPECT_EQ(colors.getColor(ColorConfiguration::BackgroundTopColor), ColorRGB(0.837f, 0.837f, 0.837f));
 
@@ -130,7 +134,8 @@ TEST(ColorConfiguration, CopyTakesColoursAndFlagsButNotTheObservers)
     original.changeDefaultsForType(InnerPartApplication);
     original.setUseWhiteBackgroundColor(true);
     original.setColor(ColorConfiguration::ToolDie, dark);
-    SignalLog originalLog(original);
+    EmissionLog originalLog;
+    watchColors(originalLog, original);
 
     ColorConfiguration copy(original);
     EXPECT_EQ(copy.getApplicationType(), InnerPartApplication);
@@ -157,11 +162,12 @@ TEST(ColorConfiguration, AssignmentEmitsEveryColourInTypeOrderThenAllThenConfigu
     source.setEditable(false);
     Log expected;
     for (const auto& entry : source.getColorKeys())
-        expected.push_back(std::to_string(entry.first));
-    expected.insert(expected.end(), {"all", "configuration"});
+        expected.push_back("color(" + std::to_string(entry.first) + ")");
+    expected.insert(expected.end(), {"all()", "configuration()"});
 
     ColorConfiguration target;
-    SignalLog log(target);
+    EmissionLog log;
+    watchColors(log, target);
     for (const ColorConfiguration* from : {&source, &target})
     {
         log.entries.clear();

@@ -2,7 +2,7 @@
 
 #include "Platform/Core/Presentation/Configuration/ColorConfiguration.h"
 
-#include "SignalRecorder.h"
+#include "EmissionLog.h"
 
 #include <gtest/gtest.h>
 
@@ -179,7 +179,8 @@ TEST_F(ColorRanges, ParameterizedSectionsAndTheHueWheel)
 
 TEST_F(ColorRanges, DominantVariableRangesAreAddedOnceAndAnnounced)
 {
-    const Testing::SignalRecorder<> announcements(catalogue.signalColorRangesChanged);
+    Testing::EmissionLog announcements;
+    announcements.watch(catalogue.signalColorRangesChanged, "changed");
     const std::size_t sizeBefore = catalogue.getColorRangeSize();
 
     std::string key = "unchanged";
@@ -206,7 +207,7 @@ TEST_F(ColorRanges, DominantVariableRangesAreAddedOnceAndAnnounced)
     EXPECT_EQ(bytes(twenty[17]), paletteBytes(8));
     EXPECT_EQ(bytes(twenty[18]), paletteBytes(9));
     // One announcement per range added (none when another test added both before).
-    EXPECT_EQ(announcements.calls.size(), catalogue.getColorRangeSize() - sizeBefore);
+    EXPECT_EQ(announcements.entries.size(), catalogue.getColorRangeSize() - sizeBefore);
     EXPECT_LE(catalogue.getColorRangeSize(), sizeBefore + 2);
 }
 

@@ -3,6 +3,8 @@
 #include "Platform/Core/Presentation/Configuration/ColorConfiguration.h"
 #include "Platform/Core/Presentation/Configuration/ColorRGB.h"
 
+#include "EmissionLog.h"
+
 #include <ostream>
 #include <string>
 #include <vector>
@@ -19,18 +21,13 @@ inline void PrintTo(const ColorRGB& color, std::ostream* out)
 namespace Testing
 {
 
-// The order in which a colour group's signals fired: a colour type's number, "all" or "configuration".
-struct SignalLog
+// Watches a colour group's signals: "color(<type number>)", "all()" and "configuration()".
+inline void watchColors(EmissionLog& log, ColorConfiguration& colors)
 {
-    explicit SignalLog(ColorConfiguration& colors)
-    {
-        colors.signalColorChanged.connect(
-            [this](ColorConfiguration::ColorTypes changed) { entries.push_back(std::to_string(changed)); });
-        colors.signalAllColorsChanged.connect([this] { entries.push_back("all"); });
-        colors.signalConfigurationChanged.connect([this] { entries.push_back("configuration"); });
-    }
-    std::vector<std::string> entries;
-};
+    log.watch(colors.signalColorChanged, "color")
+        .watch(colors.signalAllColorsChanged, "all")
+        .watch(colors.signalConfigurationChanged, "configuration");
+}
 
 }  // namespace Testing
 }  // namespace Quarvane

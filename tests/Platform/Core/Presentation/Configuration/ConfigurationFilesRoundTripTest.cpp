@@ -82,41 +82,5 @@ TEST(ConfigurationFiles, FilesWrittenByThisReleaseSaveAgainByteForByte)
     }
 }
 
-// What a newer release wrote inside a colour or a skin, or as a colour of its own, survives a
-// save; the load reports it, with the nearest known name.
-TEST(ConfigurationFiles, UnknownColoursAndSkinEntriesAreCarriedOver)
-{
-    QTemporaryDir folder;
-    const std::string user = folder.filePath("user.xml").toStdString();
-    QFile file(QString::fromStdString(user));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("<QuarvaneConfiguration version=\"1\">\n"
-               "<object name=\"ColorConfiguration\">\n"
-               "<object class=\"ObjectColor\" name=\"Lopo\"><value key=\"r\" type=\"float\">1</value></object>\n"
-               "</object>\n"
-               "<object name=\"ExportOffsetSurfaceConfiguration\">\n"
-               "<object class=\"SkinConfiguration\" name=\"OffsetSkinAbove\">"
-               "<value key=\"Ofset\" type=\"double\">7</value></object>\n"
-               "</object>\n"
-               "</QuarvaneConfiguration>\n");
-    file.close();
-
-    ConfigurationManager::ScopedInstance scope;
-    ConfigurationGroups::registerAll();
-    const ConfigurationLoadResult loaded = scope.manager().loadConfiguration({}, user);
-    ASSERT_EQ(loaded.findings.size(), 2u);
-    EXPECT_EQ(loaded.findings[0].message, "unknown object, kept as it is; did you mean \"Loop\"?");
-    EXPECT_EQ(loaded.findings[1].group, "ExportOffsetSurfaceConfiguration/OffsetSkinAbove");
-    EXPECT_EQ(loaded.findings[1].message, "unknown key, kept as it is; did you mean \"Offset\"?");
-
-    changeValues(-3.0, 0.125f, 30);
-    std::string error;
-    ASSERT_TRUE(scope.manager().saveUserConfiguration(user, &error)) << error;
-    const std::string saved = readFile(user);
-    EXPECT_NE(saved.find("<object class=\"ObjectColor\" name=\"Lopo\">"), std::string::npos) << saved;
-    EXPECT_NE(saved.find("<value key=\"Ofset\" type=\"double\">7</value>"), std::string::npos) << saved;
-    EXPECT_NE(saved.find("Offset used for skin calculation\">-3</value>"), std::string::npos) << saved;
-}
-
 }  // namespace
 }  // namespace Quarvane

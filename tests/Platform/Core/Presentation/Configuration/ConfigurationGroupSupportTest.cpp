@@ -1,6 +1,6 @@
 #include "Platform/Core/Presentation/Configuration/ConfigurationGroupSupport.h"
 
-#include "SignalRecorder.h"
+#include "EmissionLog.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 namespace
 {
 using namespace Quarvane;
-using Testing::SignalRecorder;
+using Testing::EmissionLog;
 
 class Speeds : public ConfigurationObject
 {
@@ -29,12 +29,13 @@ public:
 TEST(GroupSupport, SetterComparesBeforeClampingStoresTheClampedValueAndEmitsIt)
 {
     Speeds group;
-    SignalRecorder<int> recorder(group.m_speedChanged);
+    EmissionLog recorder;
+    recorder.watch(group.m_speedChanged, "speed");
     group.setSpeed(50);
     group.setSpeed(500);
     group.setSpeed(500);  // differs from the stored 100 before clamping: stored and emitted again
     group.setSpeed(-3);
-    EXPECT_EQ(recorder.calls, (std::vector<std::tuple<int>>{{100}, {100}, {1}}));
+    EXPECT_EQ(recorder.entries, (std::vector<std::string>{"speed(100)", "speed(100)", "speed(1)"}));
 }
 
 TEST(GroupSupport, TypedLookupOfAMissingOrMistypedValueIsAProgrammingError)

@@ -67,45 +67,12 @@ TEST(DrawingEngineConfiguration, LoadingRepairsUnknownModesAndFontSizesUnlessLoc
     });
 }
 
-TEST(DrawingEngineConfiguration, VisibilityFollowsTheProductAndIsTrueForNumbersThatSelectNothing)
-{
-    const ProductType running = BuildInformation::getProductType();
-    Group group;
-    EXPECT_TRUE(group.getVisibility(static_cast<Group::DrawingEngineConfigTypes>(1)));
-    EXPECT_TRUE(group.getVisibility(static_cast<Group::DrawingEngineConfigTypes>(6)));
-    BuildInformation::setProductType(16);
-    EXPECT_FALSE(group.getVisibility(Group::GraphicsDriverType));
-    EXPECT_FALSE(group.getVisibility(Group::ViewLabelFontSizeType));
-    EXPECT_TRUE(group.getVisibility(Group::DssCacheSizeType));
-    BuildInformation::setProductType(4);
-    EXPECT_TRUE(group.getVisibility(Group::GraphicsDriverType));
-    BuildInformation::setProductType(running);
-}
-
 TEST(DrawingEngineConfiguration, ToolkitNamesOfTheDrivers)
 {
     const std::pair<int, const char*> names[] = {{0, "dx11"},     {1, "opengl2"},  {2, "msw"},
                                                  {3, "3ddriver"}, {42, "opengl2"}, {-1, "opengl2"}};
     for (const auto& [type, name] : names)
         EXPECT_EQ(Group::getHoopsDriverTypeNotation(static_cast<Group::DriverType>(type)), name) << type;
-}
-
-TEST(DrawingEngineConfiguration, RoundTripThroughFilesKeepsTheLockAndLeavesRunTimeValuesOut)
-{
-    RoundTrip<Group> files(storedValue("DriverType", "int", "2", true), [](Group& g) {
-        EXPECT_FALSE(g.getEditable(Group::GraphicsDriverType));
-        g.setDriverType(Group::DirectX11);  // setters do not guard locks; the save does
-        g.setViewLabelFontSize(16);
-        g.setUsedDriverType(Group::GDI);
-    });
-    EXPECT_EQ(files.savedText().find("DriverType"), std::string::npos) << files.savedText();
-    EmissionLog log;
-    watchAll(log, *files.second);
-    Group& second = files.reload();
-    EXPECT_EQ(second.getDriverType(), Group::GDI);
-    EXPECT_EQ(second.getViewLabelFontSize(), 16);
-    EXPECT_EQ(second.getUsedDriverType(), Group::DirectX11);
-    EXPECT_EQ(log.entries, (Log{"driver(2)", "antiAliasing(1)", "fontSize(16)"}));
 }
 
 }  // namespace

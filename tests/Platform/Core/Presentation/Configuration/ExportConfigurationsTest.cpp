@@ -54,25 +54,6 @@ TEST(ExportImageConfiguration, CopyFromAndLoadingEmitAllFiveInOrder)
     EXPECT_EQ(log.take(), all);
 }
 
-TEST(ExportImageConfiguration, RoundTripThroughFilesKeepsTheLock)
-{
-    RoundTrip<Image> files(
-        storedValue("ExportAnimationWidth", "int", "1280", true),
-        [](Image& g) {
-            EXPECT_EQ(g.getAnimationFP(), 1.0);
-            g.setAnimationFP(0.25);
-            g.setAnimationCustomResolution(true);
-        },
-        storedValue("ExportAnimationFP", "double", "x"));
-    EXPECT_EQ(files.firstLoad.warnings.size(), 1u);
-    Image& second = files.reload();
-    EXPECT_TRUE(files.secondLoad.isClean());
-    EXPECT_EQ(second.getAnimationWidth(), 1280);
-    EXPECT_FALSE(second.getEditable(Image::AnimationWidthType));
-    EXPECT_EQ(second.getAnimationFP(), 0.25);
-    EXPECT_TRUE(second.getAnimationCustomResolution());
-}
-
 std::string storedSkin(const std::string& name, const std::string& values, bool locked = false)
 {
     return "<object class=\"SkinConfiguration\" name=\"" + name + "\"" + (locked ? " editable=\"false\"" : "") + ">" +
@@ -148,25 +129,6 @@ TEST(ExportOffsetSurfaceConfiguration, FreshSkinsAndGroupsKeepNameAndKindButNotV
     group.setDefaultValues();
     EXPECT_EQ(group.getSkinConfiguration(Surface::OffsetSkinAbove).getOffset(), 50.0);
     EXPECT_FALSE(group.hasNonEditableEntries());
-}
-
-TEST(ExportOffsetSurfaceConfiguration, RoundTripWritesOnlyChangedSkinValuesAndRespectsTheLock)
-{
-    RoundTrip<Surface> files(
-        storedSkin("OffsetSkinBelow", storedValue("Offset", "double", "30", true)), [](Surface&) {},
-        storedSkin("OffsetSkinAbove", storedValue("FaceNumberU", "int", "4")) +
-            storedSkin("SubstitutionSkin", storedValue("Tolerance", "double", "2")));  // equals the default
-    // Into a new file, which gets everything that differs from the system file.
-    const std::string copy = files.dir.filePath("copy.xml").toStdString();
-    ASSERT_TRUE(files.firstManager.saveUserConfiguration(copy).saved);
-    const std::string saved = readFile(copy);
-    EXPECT_NE(saved.find("FaceNumberU"), std::string::npos) << saved;
-    EXPECT_EQ(saved.find("OffsetSkinBelow"), std::string::npos) << saved;
-    EXPECT_EQ(saved.find("SubstitutionSkin"), std::string::npos) << saved;
-    Surface& second = files.reload();
-    EXPECT_EQ(second.getSkinConfiguration(Surface::OffsetSkinAbove).getFaceNumberU(), 4);
-    EXPECT_EQ(second.getSkinConfiguration(Surface::OffsetSkinBelow).getOffset(), 30.0);
-    EXPECT_TRUE(second.hasNonEditableEntries());
 }
 
 }  // namespace

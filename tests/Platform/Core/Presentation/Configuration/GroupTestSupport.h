@@ -29,39 +29,6 @@ inline std::string storedObject(const std::string& name, const std::string& cont
     return "<object name=\"" + name + "\">" + content + "</object>";
 }
 
-// Two groups, each registered with a manager of its own (not the process-wide one). The first is
-// loaded from a system file and a user file holding the given values, changed by `edit` and saved
-// to the user file; `reload()` then loads both files into the second, as the next start would.
-template <class Group>
-struct RoundTrip
-{
-    template <class Edit>
-    RoundTrip(const std::string& systemValues, Edit edit, const std::string& userValues = "")
-    {
-        firstManager.addConfigurationObject(first, first->getName());
-        secondManager.addConfigurationObject(second, second->getName());
-        system = writeFile(dir, "system.xml", configurationXml(storedObject(first->getName(), systemValues)));
-        user = writeFile(dir, "user.xml",
-                         configurationXml(userValues.empty() ? "" : storedObject(first->getName(), userValues)));
-        firstLoad = firstManager.loadConfiguration({system}, user);
-        edit(*first);
-        std::string error;
-        EXPECT_TRUE(firstManager.saveUserConfiguration(user, &error)) << error;
-    }
-    Group& reload()
-    {
-        secondLoad = secondManager.loadConfiguration({system}, user);
-        return *second;
-    }
-    std::string savedText() const { return readFile(user); }
-
-    QTemporaryDir dir;
-    ConfigurationManager firstManager, secondManager;
-    std::shared_ptr<Group> first = std::make_shared<Group>(), second = std::make_shared<Group>();
-    std::string system, user;
-    ConfigurationLoadResult firstLoad, secondLoad;
-};
-
 // Reads `values` as the group's object in a single system file.
 template <class Group>
 void loadSystemFile(Group& group, const std::string& values)

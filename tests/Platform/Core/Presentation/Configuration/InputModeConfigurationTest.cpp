@@ -90,18 +90,4 @@ TEST(InputModeConfiguration, LoadingRepairsUnknownModesButKeepsSpeeds)
     EXPECT_EQ(group.getMouseZoomSpeed(), 250);
 }
 
-TEST(InputModeConfiguration, RoundTripThroughFilesKeepsTheLock)
-{
-    RoundTrip<Group> files(storedValue("LeftMouseButtonMode", "int", "2", true), [](Group& g) {
-        g.setInputMode(Group::CatiaV5, false);
-        g.setMouseZoomSpeed(-30);
-        g.setLeftMouseButtonMode(Group::ManualLabel, false);
-    });
-    Group& second = files.reload();
-    EXPECT_TRUE(second.getIsCatiaV5InputMode());
-    EXPECT_EQ(second.getMouseZoomSpeed(), -30);
-    EXPECT_EQ(second.getLeftMouseButtonMode(), Group::ManualPickFaces);
-    EXPECT_FALSE(second.getEditable(Group::LeftMouseButtonModeType));
-}
-
 }  // namespace

@@ -4,7 +4,6 @@
 #include "Platform/Core/Service/ConfigurationFramework/ConfigReader.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationManager.h"
 #include "EmissionLog.h"
-#include "SignalRecorder.h"
 #include "tests/Platform/Core/Service/Registry/TemporaryRegistry.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +12,6 @@ namespace
 {
 using namespace Quarvane;
 using Testing::EmissionLog;
-using Testing::SignalRecorder;
 using Testing::TemporaryRegistry;
 using Misc = MiscellaneousConfiguration;
 using Names = std::vector<std::string>;
@@ -103,13 +101,17 @@ void checkCommonSetter(const std::string& key, void (Misc::*set)(T), T (Misc::*g
 {
     SCOPED_TRACE(key);
     Misc group;
-    SignalRecorder<T> recorder(group.*changed);
+    EmissionLog recorder;
+    recorder.watch(group.*changed, "changed");
     (group.*set)((group.*get)());
     (group.*set)(other);
     (group.*set)(other);
     EXPECT_EQ((group.*get)(), other);
     EXPECT_EQ(value<T>(group, key).getValue(), other);
-    EXPECT_EQ(recorder.calls, std::vector<std::tuple<T>>{{other}});
+    std::ostringstream expected;
+    expected.precision(17);
+    expected << std::boolalpha << "changed(" << other << ")";
+    EXPECT_EQ(recorder.entries, Names{expected.str()});
 }
 
 TEST(MiscellaneousConfiguration, CommonSettersChangeTheirOwnValueAndNotifyOncePerChange)
@@ -191,56 +193,6 @@ TEST(MiscellaneousConfiguration, SettersThatDepartFromTheCommonRule)
     EXPECT_EQ(log.emitted, (Names{"controlMiscPageEnabledForRestart", "toolDeflectionFixturePlateGeneration",
                                   "writePressElasticityModelSupportDataToSolver", "showFldPointHulls",
                                   "forceUseFlatShading", "firstLightSource", "secondLightSource"}));
-}
-
-// The numbers follow neither the value order nor the keys' order everywhere; 12, 28 and numbers
-// past the list select nothing.
-TEST(MiscellaneousConfiguration, TypeNumbersSelectTheValueTheyName)
-{
-    const std::pair<int, const char*> selected[] = {
-        {0, "SheetShowRollAngle"}, {10, "ShowSolidPartsAsDefault"}, {11, "ReadOnlyMode"}, {18, "InitiallyShowAxes"},
-        {19, "ShowFldPointHulls"}, {27, "StagixNewWindow"},         {29, "ShowExportForPAMenuEntry"}};
-    for (const auto& [number, key] : selected)
-    {
-        Misc group;
-        group.getConfigurationValue(key)->setEditable(false);
-        for (int other = -1; other <= 31; ++other)
-            EXPECT_EQ(group.getEditable(static_cast<Misc::MiscConfigurationTypes>(other)), other != number)
-                << key << " " << other;
-    }
-    Misc group;
-    for (const auto& each : group.getConfigurationValues())
-        each->setEditable(false);
-    for (const int none : {12, 28, 30, -1})
-        EXPECT_TRUE(group.getEditable(static_cast<Misc::MiscConfigurationTypes>(none))) << none;
-    EXPECT_TRUE(group.hasNonEditableEntries());
-    group.setEditable(false);
-    EXPECT_FALSE(group.getEditable(static_cast<Misc::MiscConfigurationTypes>(30)));
-}
-
-TEST(MiscellaneousConfiguration, VisibilityFollowsGuiVisibilityAndTheRunningProduct)
-{
-    BuildScope restore;
-    Misc group;
-    group.setEditable(false);  // plays no part
-    // {number, in Designer, in Planner}: 13 is hidden from the dialog; 12, 28 and 30 select nothing.
-    const std::tuple<int, bool, bool> cases[] = {{8, true, false},  {13, false, false}, {3, false, true},
-                                                 {0, true, true},   {26, true, false},  {12, true, true},
-                                                 {28, true, true},  {30, true, true}};
-    for (const auto& [number, inDesigner, inPlanner] : cases)
-    {
-        const auto type = static_cast<Misc::MiscConfigurationTypes>(number);
-        BuildInformation::setProductType(Products::Designer);
-        EXPECT_EQ(group.getVisibility(type), inDesigner) << number;
-        BuildInformation::setProductType(Products::Planner);
-        EXPECT_EQ(group.getVisibility(type), inPlanner) << number;
-    }
-    BuildInformation::setProductType(Products::Trimming);
-    EXPECT_TRUE(group.getUseImportFittingGeometryVisibility());
-    EXPECT_FALSE(group.getVarDrawbeadsScaleFactorVisibility());
-    BuildInformation::setProductType(Products::Progressive);
-    EXPECT_FALSE(group.getUseImportFittingGeometryVisibility());
-    EXPECT_TRUE(group.getVarDrawbeadsScaleFactorVisibility());
 }
 
 TEST(MiscellaneousConfiguration, DesignerIsReadOnlyInThePresenterWhenForcedOrInReadOnlyMode)
@@ -331,31 +283,6 @@ TEST(MiscellaneousConfiguration, ReportsAfterLoadingWithoutLightingAndHullsOnlyW
     group.emitSignalsAfterConfigLoading();
     everything.erase(std::find(everything.begin(), everything.end(), "showFldPointHulls"));
     EXPECT_EQ(log.emitted, everything);
-}
-
-TEST(MiscellaneousConfiguration, ALockedGroupLoadsNothing)
-{
-    const std::string file = "<QuarvaneConfiguration><object name=\"MiscellaneousConfiguration\">"
-                             "<value key=\"FastApply\" type=\"bool\">false</value></object></QuarvaneConfiguration>";
-    for (const bool locked : {false, true})
-    {
-        Misc group;
-        group.setEditable(!locked);
-        ConfigReader::fromXml(file).readConfigurationObject(group.getName(), group);
-        EXPECT_EQ(group.getFastApply(), locked);
-        EXPECT_EQ(group.hasNonEditableEntries(), locked);
-    }
-}
-
-TEST(MiscellaneousConfiguration, RegistersOnceWithTheManager)
-{
-    Misc* registered = Misc::getRegisteredInstance();
-    EXPECT_EQ(Misc::getRegisteredInstance(), registered);
-    EXPECT_EQ(ConfigurationManager::getInstance().getConfigurationObject("MiscellaneousConfiguration"), registered);
-    std::unique_ptr<ConfigurationObject> fresh(registered->createConfigurationObject());
-    EXPECT_NE(dynamic_cast<Misc*>(fresh.get()), nullptr);
-    EXPECT_NE(fresh.get(), registered);
-    EXPECT_EQ(fresh->getConfigurationValues().size(), 57u);
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include "Platform/Core/Presentation/Configuration/UpdateConfiguration.h"
 
 #include "GroupTestSupport.h"
-#include "SignalRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -65,38 +64,6 @@ TEST(StartupWindowsConfiguration, CopyAlwaysReportsThreeDialogsAndTheFontSizeOnl
                                "fileVersion(false)", "disclosure(true)"}));
 }
 
-TEST(StartupWindowsConfiguration, VisibilityFollowsTheProductAndIsFalseForNumbersThatSelectNothing)
-{
-    Startup group;
-    for (int type : {9, -1, static_cast<int>(Startup::ConfidentialNoticeType)})
-        EXPECT_FALSE(group.getVisibility(static_cast<Startup::StartupWindowsConfigTypes>(type))) << type;
-    const ProductType running = BuildInformation::getProductType();
-    BuildInformation::setProductType(16);
-    EXPECT_FALSE(group.getVisibility(Startup::FileVersionWarningType));
-    EXPECT_TRUE(group.getVisibility(Startup::UseCustomStyleType));
-    BuildInformation::setProductType(running);
-}
-
-TEST(StartupWindowsConfiguration, RoundTripThroughFilesTakesTheNoticeFromTheSystemFileOnly)
-{
-    RoundTrip<Startup> files(
-        storedValue("WindowFontSize", "int", "12", true) +
-            storedValue("ConfidentialNotice", "string", "Internal use only"),
-        [](Startup& g) {
-            EXPECT_EQ(g.getConfidentialNotice(), "Internal use only");
-            g.setUseLightVersion(true, false);
-            g.setWindowFontSize(9, false);
-        },
-        storedValue("ConfidentialNotice", "string", "user text"));
-    EXPECT_EQ(files.savedText().find("Internal use only"), std::string::npos);
-    EmissionLog log;
-    watchStartup(log, *files.second);
-    Startup& second = files.reload();
-    EXPECT_TRUE(second.isUseLightVersion());
-    EXPECT_EQ(second.getWindowFontSize(), 12);
-    EXPECT_EQ(log.entries.size(), 6u);
-}
-
 TEST(SoftwareManualConfiguration, SetterStoresTheNameAndEmitsOnceWhenEitherDiffers)
 {
     const std::tuple<QLocale::Language, bool, std::size_t, const char*> cases[] = {
@@ -108,9 +75,10 @@ TEST(SoftwareManualConfiguration, SetterStoresTheNameAndEmitsOnceWhenEitherDiffe
     for (const auto& [language, online, emissions, stored] : cases)
     {
         Manual group;
-        SignalRecorder<> recorder(group.m_softwareManualChangedSignal);
+        EmissionLog log;
+        log.watch(group.m_softwareManualChangedSignal, "manual");
         group.setManualLanguage(language, online);
-        EXPECT_EQ(recorder.calls.size(), emissions) << stored;
+        EXPECT_EQ(log.entries.size(), emissions) << stored;
         EXPECT_EQ(group.getManualLanguageConfig().getValue(), stored);
         EXPECT_EQ(group.getOnlineManualFlag(), online);
         EXPECT_EQ(group.getManualLanguage(), language);
@@ -121,12 +89,13 @@ TEST(SoftwareManualConfiguration, CopyFromIsSilentLoadingEmitsOnce)
 {
     Manual source, group;
     source.setManualLanguage(QLocale::French, false);
-    SignalRecorder<> recorder(group.m_softwareManualChangedSignal);
+    EmissionLog log;
+    log.watch(group.m_softwareManualChangedSignal, "manual");
     group.copyFrom(source);
-    EXPECT_TRUE(recorder.calls.empty());
+    EXPECT_TRUE(log.entries.empty());
     EXPECT_EQ(group.getManualLanguage(), QLocale::French);
     group.emitSignalsAfterConfigLoading();
-    EXPECT_EQ(recorder.calls.size(), 1u);
+    EXPECT_EQ(log.entries, Log{"manual()"});
 }
 
 TEST(SoftwareManualConfiguration, UnknownStoredLanguageLoadsAsTheDefaultUnlessLockedEarlier)
@@ -160,17 +129,6 @@ TEST(SoftwareManualConfiguration, UnknownStoredLanguageLoadsAsTheDefaultUnlessLo
     EXPECT_EQ(group.getManualLanguage(), QLocale::English);
 }
 
-TEST(SoftwareManualConfiguration, RoundTripThroughFilesKeepsTheLock)
-{
-    RoundTrip<Manual> files(storedValue("OnlineManual", "bool", "false", true),
-                            [](Manual& g) { g.setManualLanguage(QLocale::Japanese, true); });
-    SignalRecorder<> recorder(files.second->m_softwareManualChangedSignal);
-    Manual& second = files.reload();
-    EXPECT_EQ(second.getManualLanguage(), QLocale::Japanese);
-    EXPECT_FALSE(second.getOnlineManualFlag());
-    EXPECT_EQ(recorder.calls.size(), 1u);
-}
-
 void watchThreeD(EmissionLog& log, ThreeD& group)
 {
     log.watch(group.m_timeStepCtrlPinnedChangedSignal, "timeStep")
@@ -187,7 +145,7 @@ void watchUpdate(EmissionLog& log, Update& group)
         .watch(group.m_newsUpdatesChangedSignal, "news");
 }
 
-TEST(ThreeDViewConfiguration, SettersEmitOnRequestCopyReportsWhatDifferedAndFilesAreSilent)
+TEST(ThreeDViewConfiguration, SettersEmitOnRequestCopyReportsWhatDifferedAndLoadingIsSilent)
 {
     ThreeD group;
     EmissionLog log;
@@ -202,16 +160,6 @@ TEST(ThreeDViewConfiguration, SettersEmitOnRequestCopyReportsWhatDifferedAndFile
     group.copyFrom(source);
     EXPECT_EQ(log.take(), (Log{"timeStepTable(true)", "viewOption(false)"}));
     group.emitSignalsAfterConfigLoading();
-    EXPECT_TRUE(log.entries.empty());
-
-    RoundTrip<ThreeD> files(storedValue("TimeStepCtrlPinned", "bool", "true", true), [](ThreeD& g) {
-        g.setColorScaleCtrlPinned(true, false);
-        g.setTimeStepCtrlPinned(false, false);
-    });
-    watchThreeD(log, *files.second);
-    ThreeD& second = files.reload();
-    EXPECT_TRUE(second.getColorScaleCtrlPinned() && second.getTimeStepCtrlPinned());
-    EXPECT_FALSE(second.getEditable(ThreeD::TimeStepCtrlPinnedType));
     EXPECT_TRUE(log.entries.empty());
 }
 
@@ -237,34 +185,20 @@ TEST(UpdateConfiguration, SettersEmitTheChangeAsEditableCopyIsSilentAndLoadingRe
     copy.emitSignalsAfterConfigLoading();
     EXPECT_EQ(log.take(), (Log{"application(true,false)", "material(false,true)", "news(true,false)",
                                "nextStart(true,false)"}));
-
-    RoundTrip<Update> files(storedValue("MaterialUpdates", "bool", "true", true),
-                            [](Update& g) { g.setNewsUpdates(true); });
-    watchUpdate(log, *files.second);
-    files.reload();
-    EXPECT_EQ(log.entries, (Log{"application(true,false)", "material(false,true)", "news(true,true)",
-                                "nextStart(true,false)"}));
 }
 
-TEST(TrevoaConfiguration, SetterCopyLoadingAndFilesNotifyAndKeepTheFlag)
+TEST(TrevoaConfiguration, SetterCopyAndLoadingNotify)
 {
     TrevoaConfiguration group, same;
-    SignalRecorder<bool> recorder(group.m_disableExportWithoutStandardChangedSignal);
+    EmissionLog log;
+    log.watch(group.m_disableExportWithoutStandardChangedSignal, "disable");
     group.setDisableExportWithoutStandard(false);
     group.setDisableExportWithoutStandard(true);
     same.setDisableExportWithoutStandard(true);
     group.copyFrom(same);
     group.copyFrom(TrevoaConfiguration());
     group.emitSignalsAfterConfigLoading();
-    EXPECT_EQ(recorder.calls, (std::vector<std::tuple<bool>>{{true}, {false}, {false}}));
-
-    RoundTrip<TrevoaConfiguration> files(storedValue("DisableExportWithoutStandard", "bool", "true", true),
-                                         [](TrevoaConfiguration& g) {
-                                             EXPECT_TRUE(g.getDisableExportWithoutStandard());
-                                             g.setDisableExportWithoutStandard(false);
-                                         });
-    EXPECT_EQ(files.savedText().find("DisableExportWithoutStandard"), std::string::npos);
-    EXPECT_TRUE(files.reload().getDisableExportWithoutStandard());
+    EXPECT_EQ(log.entries, (Log{"disable(true)", "disable(false)", "disable(false)"}));
 }
 
 }  // namespace

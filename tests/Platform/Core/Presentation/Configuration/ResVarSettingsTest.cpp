@@ -1,7 +1,7 @@
 #include "Platform/Core/Presentation/Configuration/ResVarSettings.h"
 #include "Platform/Core/Presentation/Configuration/ResVarSettingsUtilities.h"
 #include "ResVarPropertyTestSupport.h"
-#include "SignalRecorder.h"
+#include "EmissionLog.h"
 
 #include <gtest/gtest.h>
 
@@ -49,17 +49,18 @@ TEST(ResVarSettingsNotification, EmitsOnceAllScalesReported)
         SCOPED_TRACE(scales);
         auto description = makeThinningDescription();
         auto settings = settingsWith(description, scales);
-        SignalRecorder<> changed(settings->settingsChanged);
+        EmissionLog changed;
+        changed.watch(settings->settingsChanged, "changed");
         // One change of the description: every scale updates and notifies, the settings once.
         description->notifyPropertiesChanged(PropertyChangedEverything);
-        EXPECT_EQ(changed.calls.size(), 1u);
+        EXPECT_EQ(changed.entries.size(), 1u);
         // Scales notifying on their own: nothing until the last of a pass has reported.
         const auto present = scalesOf(*settings);
         for (std::size_t i = 0; i + 1 < present.size(); ++i)
             present[i]->notifyResVarPropertyChanged();
-        EXPECT_EQ(changed.calls.size(), 1u);
+        EXPECT_EQ(changed.entries.size(), 1u);
         present.back()->notifyResVarPropertyChanged();
-        EXPECT_EQ(changed.calls.size(), 2u);
+        EXPECT_EQ(changed.entries.size(), 2u);
     }
 
     // A replaced scale no longer counts.
@@ -67,11 +68,12 @@ TEST(ResVarSettingsNotification, EmitsOnceAllScalesReported)
     auto settings = settingsWith(description, "c");
     std::unique_ptr<ContResVarProperty> first(settings->getContinuousProperty());
     settings->setContinuousProperty(new ContResVarProperty(description, ScaleType::Continuous));
-    SignalRecorder<> changed(settings->settingsChanged);
+    EmissionLog changed;
+    changed.watch(settings->settingsChanged, "changed");
     first->notifyResVarPropertyChanged();
-    EXPECT_TRUE(changed.calls.empty());
+    EXPECT_TRUE(changed.entries.empty());
     settings->getContinuousProperty()->notifyResVarPropertyChanged();
-    EXPECT_EQ(changed.calls.size(), 1u);
+    EXPECT_EQ(changed.entries.size(), 1u);
 }
 
 TEST(ResVarSettingsActivation, ActivatesTheMatchingScaleAndAlwaysEmits)
@@ -98,9 +100,10 @@ TEST(ResVarSettingsActivation, ActivatesTheMatchingScaleAndAlwaysEmits)
         SCOPED_TRACE(number(c.requested));
         auto description = makeThinningDescription();  // continuous: the continuous scale starts active
         auto settings = settingsWith(description, c.scales);
-        SignalRecorder<> changed(settings->settingsChanged);
+        EmissionLog changed;
+        changed.watch(settings->settingsChanged, "changed");
         EXPECT_EQ(settings->activatePropertyType(c.requested), c.activated);
-        EXPECT_EQ(changed.calls.size(), 1u);
+        EXPECT_EQ(changed.entries.size(), 1u);
         EXPECT_EQ(settings->getActivePropertyType(), c.active);
         EXPECT_EQ(settings->getActiveProperty() != nullptr, c.active != ScaleType::Undefined);
         int activeScales = 0;
@@ -118,14 +121,17 @@ TEST(ResVarSettingsActivation, DefaultTypeNeedsTheDescription)
     settings->activateDefaultPropertyType();
     EXPECT_EQ(settings->getActivePropertyType(), ScaleType::ManualDiscrete);
     EXPECT_TRUE(settings->havePropertyType(ScaleType::ContinuousOutOfSpec));
+    EXPECT_TRUE(settings->havePropertyType(ScaleType::ManualDiscrete));
     EXPECT_FALSE(settings->havePropertyType(ScaleType::Undefined));
+    EXPECT_FALSE(settingsWith(description, "dc")->havePropertyType(ScaleType::ManualDiscrete));
 
     settings->activatePropertyType(ScaleType::Continuous);
     description.reset();
-    SignalRecorder<> changed(settings->settingsChanged);
+    EmissionLog changed;
+    changed.watch(settings->settingsChanged, "changed");
     settings->activateDefaultPropertyType();
     EXPECT_EQ(settings->getActivePropertyType(), ScaleType::Continuous);
-    EXPECT_TRUE(changed.calls.empty());
+    EXPECT_TRUE(changed.entries.empty());
     EXPECT_EQ(settings->getDisplayName(), "Thinning");
 }
 
@@ -181,10 +187,11 @@ TEST(ResVarSettingsCopy, DeepCopiesKeepActivationAndDoNotCount)
 
     // The copy's scales still follow the (continuous) description, but the copy does not count
     // their notifications, nor depends on the original's scales.
-    SignalRecorder<> copyChanged(copy->settingsChanged);
+    EmissionLog copyChanged;
+    copyChanged.watch(copy->settingsChanged, "changed");
     original.reset();
     description->notifyPropertiesChanged(PropertyChangedEverything);
-    EXPECT_TRUE(copyChanged.calls.empty());
+    EXPECT_TRUE(copyChanged.entries.empty());
     EXPECT_EQ(copy->getActivePropertyType(), ScaleType::Continuous);
 }
 

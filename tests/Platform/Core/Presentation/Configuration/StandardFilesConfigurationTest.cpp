@@ -352,19 +352,9 @@ TEST(StandardFilesConfiguration, CopiesTakeValuesAndLeaveObserversAndTheRestrict
     EXPECT_EQ(dynamic_cast<Files&>(*fresh).getCurrentToolingPassword(), "");
 }
 
-TEST(StandardFilesConfiguration, EditableByTypeNumberIncludingTheLegacyItem)
+// The legacy item locks itself when a system file says so.
+TEST(StandardFilesConfiguration, TheLegacyItemIsEditableUnlessASystemFileLocksIt)
 {
-    const std::pair<int, const char*> selected[] = {
-        {0, "Language"}, {2, "DiesetFilePath"}, {12, "ToolingPassword"}, {14, "StandardRestrictionDirectory"}};
-    for (const auto& [number, key] : selected)
-    {
-        Files group;
-        group.getConfigurationValue(key)->setEditable(false);
-        for (int other = -1; other <= 17; ++other)
-            EXPECT_EQ(group.getEditable(static_cast<Files::StandardFilesConfigTypes>(other)), other != number)
-                << key << " " << other;
-    }
-    // The legacy item locks itself when a system file says so.
     Files group;
     load(group, xmlValue("ProductionFilePath", "", " editable=\"false\""));
     EXPECT_FALSE(group.getEditable(Files::ProductionFilePathType));

@@ -3,14 +3,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <QtCore/QDir>
-#include <QtCore/QFileInfo>
-
-#include <sys/resource.h>
-
-#include <csignal>
-
-#include <cmath>
 #include <cstring>
 #include <limits>
 
@@ -114,56 +106,6 @@ TEST(ConfigFile, BadTextKeepsTheValueAndWarnsWithObjectAndKey)
     EXPECT_THAT(warnings[2], HasSubstr("SampleGroup/Factor: stored as int, expected double"));
 }
 
-// Each file is refused as a whole, with the place of the fault, and applies nothing.
-TEST(ConfigFile, BadFilesAreRejectedWholeWithFileLineAndColumn)
-{
-    const std::string goodValue = "<object name=\"SampleGroup\"><value key=\"Count\" type=\"int\">9</value></object>";
-    struct Case
-    {
-        const char* what;
-        std::string text;
-        const char* message;
-    };
-    const Case cases[] = {
-        {"not XML", "this is not a configuration", ""},
-        {"empty", "", "Premature end"},
-        {"truncated", configurationXml(goodValue).substr(0, 120), "Premature end"},
-        {"unclosed element", configurationXml(goodValue + "<object name=\"X\">"), ""},
-        {"another root", "<Settings>" + goodValue + "</Settings>", "root element is <Settings>"},
-        {"document type", "<!DOCTYPE QuarvaneConfiguration>" + configurationXml(goodValue), "document type"},
-        {"entity declaration",
-         "<!DOCTYPE QuarvaneConfiguration [<!ENTITY big \"xxxxxxxx\">]>" + configurationXml(goodValue),
-         "document type"},
-        {"undeclared entity", configurationXml("<object name=\"SampleGroup\"><value key=\"Path\" "
-                                               "type=\"string\">&big;</value></object>"),
-         ""},
-        {"repeated key",
-         configurationXml("<object name=\"SampleGroup\"><value key=\"Count\" type=\"int\">9</value>\n"
-                          "<value key=\"Count\" type=\"int\">10</value></object>"),
-         "the key \"Count\" appears twice"},
-        {"repeated object", configurationXml(goodValue + goodValue), "the object \"SampleGroup\" appears twice"},
-        {"unknown element", configurationXml(goodValue + "<setting/>"), "unknown element <setting>"},
-        {"value without type", configurationXml("<object name=\"A\"><value key=\"Count\">9</value></object>"),
-         "no type attribute"},
-        {"bad editable", configurationXml("<object name=\"A\" editable=\"no\"/>"), "editable must be"},
-        {"bad base64",
-         configurationXml("<object name=\"A\"><value key=\"P\" type=\"string\" encoding=\"base64\">*</value></object>"),
-         "not valid base64"},
-        {"newer format", "<QuarvaneConfiguration version=\"2\"/>", "format version is not 1"},
-        {"stray text", configurationXml("<object name=\"A\">words</object>"), "unexpected text"},
-    };
-    for (const Case& c : cases)
-    {
-        ConfigReader reader = ConfigReader::fromXml(c.text, ConfigReader::Origin::SystemFile, "user.xml");
-        EXPECT_FALSE(reader.isValid()) << c.what;
-        EXPECT_THAT(reader.errorString(), MatchesRegex("user\\.xml:[0-9]+:[0-9]+: .+")) << c.what;
-        EXPECT_THAT(reader.errorString(), HasSubstr(c.message)) << c.what;
-        SampleGroup group;
-        EXPECT_FALSE(reader.readConfigurationObject("SampleGroup", group)) << c.what;
-        EXPECT_EQ(group.value<int>("Count").getValue(), 5) << c.what;
-    }
-}
-
 // The deepest file accepted keeps what no group knows and saves as a file that reads again; one
 // level more is refused where it begins.
 TEST(ConfigFile, TheDeepestAcceptedFileIsCarriedOverAndOneLevelMoreIsRefused)
@@ -189,16 +131,6 @@ TEST(ConfigFile, TheDeepestAcceptedFileIsCarriedOverAndOneLevelMoreIsRefused)
     EXPECT_THAT(deeper.errorString(), MatchesRegex("<text>:3:[0-9]+: nested deeper than 64 levels"));
 }
 
-TEST(ConfigFile, ErrorNamesTheLineOfTheFault)
-{
-    ConfigReader reader = ConfigReader::fromXml(configurationXml("<object name=\"A\">\n"
-                                                                 "  <value key=\"K\" type=\"int\">1</value>\n"
-                                                                 "  <value key=\"K\" type=\"int\">2</value>\n"
-                                                                 "</object>\n"),
-                                                ConfigReader::Origin::SystemFile, "f.xml");
-    EXPECT_THAT(reader.errorString(), MatchesRegex("f\\.xml:5:[0-9]+: the key \"K\" appears twice"));
-}
-
 TEST(ConfigFile, UnreadableOrMissingFileGivesAnInvalidReader)
 {
     ConfigReader reader = ConfigReader::fromFile("/nonexistent/folder/config.xml");
@@ -220,32 +152,6 @@ TEST(ConfigFile, WriteToFileIsOwnerOnlyAndReadsBack)
     SampleGroup read;
     ASSERT_TRUE(ConfigReader::fromFile(path).readConfigurationObject("SampleGroup", read));
     EXPECT_EQ(read.value<int>("Count").getValue(), 77);
-}
-
-// The write fails half-way (the process may not grow a file past 1 KiB): the old file must stay
-// as it was, which a write in place could not promise.
-TEST(ConfigFile, FailedWriteReportsAndLeavesTheOldFileWhole)
-{
-    QTemporaryDir dir;
-    const std::string path = writeFile(dir, "user.xml", "old content");
-    ConfigWriter writer;
-    writer.putValue("Path", std::string(64 * 1024, 'x'), "");
-
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 1024;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    std::string error;
-    const bool written = writer.writeToFile(path, &error);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-
-    EXPECT_FALSE(written);
-    EXPECT_THAT(error, HasSubstr("cannot write " + path));
-    EXPECT_EQ(readFile(path), "old content");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"user.xml"});
 }
 
 TEST(ConfigFile, WritingIntoAFolderThatIsAFileFails)
