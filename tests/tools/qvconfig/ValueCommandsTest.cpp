@@ -24,7 +24,7 @@ const char* const s_site = R"(<?xml version="1.0" encoding="UTF-8"?>
 
 const char* const s_user = R"(<?xml version="1.0" encoding="UTF-8"?>
 <QuarvaneConfiguration version="1">
-  <object name="FutureGroup"><value key="Anything" type="int">1</value></object>
+  <object name="FutureGroup"><value key="Anything" type="int" since="7.2">1</value></object>
   <object name="AutoSaveConfiguration">
     <value key="AutoSaveInterval" type="int">10</value>
     <value key="AutoSaveEnabled" type="int">2</value>
@@ -64,7 +64,7 @@ TEST_F(QvconfigValueCommands, EditsWriteOneEntryOrNothing)
         {{"set", "--user", "user.xml", "ColorConfiguration/BackgroundTopColor", "0.5,0,1"}, 0, "user.xml",
          {R"(key="r" type="float">0.5<)"}},
         {{"reset", "--user", "user.xml", "AutoSaveConfiguration/AutoSaveInterval"}, 0, "user.xml",
-         {R"(key="FutureKey")"}},
+         {R"(key="FutureKey")", R"(type="int" since="7.2">1<)"}},
         {{"lock", "--system", "site.xml", "AutoSaveConfiguration/AutoSaveInterval", "20"}, 0, "site.xml",
          {R"(key="AutoSaveInterval" type="int" editable="false">20<)"}},
         {{"lock", "--system", "site.xml", "AutoSaveConfiguration/AutoSaveInterval"}, 0, "site.xml",
@@ -110,7 +110,8 @@ TEST_F(QvconfigValueCommands, EditsWriteOneEntryOrNothing)
         }
         else if (test.file == "user.xml")
         {
-            EXPECT_NE(after.find(R"(<value key="Anything" type="int">1</value>)"), std::string::npos) << after;
+            EXPECT_NE(after.find(R"(<value key="Anything" type="int" since="7.2">1</value>)"), std::string::npos)
+                << after;
         }
     }
 }
@@ -148,6 +149,7 @@ TEST_F(QvconfigValueCommands, AKilledSetLeavesAWholeFile)
         SCOPED_TRACE(delayMs);
         EXPECT_TRUE(ConfigReader::fromXml(text).isValid()) << text;
         EXPECT_NE(text.find(R"(<value key="FutureKey" type="int">3</value>)"), std::string::npos) << text;
+        EXPECT_NE(text.find(R"(<value key="Anything" type="int" since="7.2">1</value>)"), std::string::npos) << text;
     }
 }
 

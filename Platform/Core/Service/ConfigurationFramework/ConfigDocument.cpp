@@ -502,8 +502,10 @@ private:
             });
             if (match == std::end(known))
             {
-                // Kept for the load account, which names attributes a group does not know.
-                node.unknownAttributes.emplace_back(name);
+                // Kept for the load account, and written back by a save.
+                node.unknownAttributes.push_back({name, {}});
+                if (!decodeAttribute(attribute, node.unknownAttributes.back().value))
+                    return false;
                 sawUnknown = true;
                 continue;
             }
@@ -797,6 +799,9 @@ private:
             m_bytes += " editable=\"false\"";
         if (!node.description.empty() && !attribute("description", node.description))
             return false;
+        for (const ConfigNode::Attribute& unknown : node.unknownAttributes)
+            if (!attribute(unknown.name.c_str(), unknown.value))
+                return false;
         if (isValue)
             return valueText(node.text);
         if (node.children.empty())
@@ -900,6 +905,8 @@ void writeNode(QXmlStreamWriter& xml, const ConfigNode& node)
         xml.writeAttribute(QStringLiteral("editable"), QStringLiteral("false"));
     if (!node.description.empty())
         xml.writeAttribute(QStringLiteral("description"), fromStd(node.description));
+    for (const ConfigNode::Attribute& unknown : node.unknownAttributes)
+        xml.writeAttribute(fromStd(unknown.name), fromStd(unknown.value));
     if (isValue)
     {
         if (needsBase64(node.text))
@@ -998,6 +1005,7 @@ std::unique_ptr<ConfigNode> ConfigNode::copy() const
     duplicate->text = text;
     duplicate->description = description;
     duplicate->editable = editable;
+    duplicate->unknownAttributes = unknownAttributes;
     for (const auto& child : children)
         duplicate->addChild(child->copy());
     return duplicate;

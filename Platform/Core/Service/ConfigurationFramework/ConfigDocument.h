@@ -34,8 +34,14 @@ struct ConfigNode
     // keep what it looked up beside the document instead of in it. 0 in trees being written.
     std::size_t ordinal = 0;
     std::vector<std::unique_ptr<ConfigNode>> children;
-    // Attributes the format does not know, in file order; a load reports them.
-    std::vector<std::string> unknownAttributes;
+    // Attributes the format does not know, in file order, as the file gives them: a load reports
+    // them, and a file written back from the tree keeps them.
+    struct Attribute
+    {
+        std::string name;
+        std::string value;
+    };
+    std::vector<Attribute> unknownAttributes;
 
     const std::string& effectiveClassName() const { return className.empty() ? name : className; }
     const ConfigNode* findValue(const std::string& key) const;

@@ -475,8 +475,9 @@ void ConfigReader::reportUnknownAttributes(const ConfigNode& node, const std::st
 {
     const bool isValue = node.kind == ConfigNode::Kind::Value;
     const std::vector<std::string>& known = isValue ? s_valueAttributes : s_objectAttributes;
-    for (const std::string& attribute : node.unknownAttributes)
-        addFinding(node, key, "unknown attribute \"" + attribute + "\", ignored" + didYouMean(attribute, known));
+    for (const ConfigNode::Attribute& attribute : node.unknownAttributes)
+        addFinding(node, key,
+                   "unknown attribute \"" + attribute.name + "\", ignored" + didYouMean(attribute.name, known));
 }
 
 int ConfigReader::readFloat(const std::string& key, float& value, bool& editable)

@@ -144,7 +144,8 @@ TEST_F(ConfigurationManagerTest, SavesOnlyWhatDiffersFromDefaultsWithSystemFiles
 
 TEST_F(ConfigurationManagerTest, EntriesOfANewerReleaseSurviveLoadAndSave)
 {
-    file("user.xml", "<object name=\"FutureGroup\"><value key=\"Speed\" type=\"int\">3</value></object>"
+    file("user.xml", "<object name=\"FutureGroup\" since=\"7.2\">"
+                     "<value key=\"Speed\" type=\"int\" unit=\"a &lt; b\">3</value></object>"
                      "<object name=\"SampleGroup\">"
                      "<value key=\"Count\" type=\"int\">11</value>"
                      "<value key=\"FutureKey\" type=\"quaternion\">1 0 0 0</value>"
@@ -158,8 +159,8 @@ TEST_F(ConfigurationManagerTest, EntriesOfANewerReleaseSurviveLoadAndSave)
 
     group->value<int>("Count").setValue(12);
     const std::string saved = save();
-    EXPECT_THAT(saved, HasSubstr("<object name=\"FutureGroup\">"));
-    EXPECT_THAT(saved, HasSubstr("<value key=\"Speed\" type=\"int\">3</value>"));
+    EXPECT_THAT(saved, HasSubstr("<object name=\"FutureGroup\" since=\"7.2\">"));
+    EXPECT_THAT(saved, HasSubstr("<value key=\"Speed\" type=\"int\" unit=\"a &lt; b\">3</value>"));
     EXPECT_THAT(saved, HasSubstr("<value key=\"FutureKey\" type=\"quaternion\">1 0 0 0</value>"));
     EXPECT_THAT(saved, HasSubstr("<object class=\"Future\" name=\"Nested\">"));
     EXPECT_THAT(saved, HasSubstr("<value key=\"alpha\" type=\"float\">0.5</value>"));

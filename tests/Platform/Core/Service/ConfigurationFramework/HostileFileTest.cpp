@@ -78,9 +78,14 @@ std::optional<LoadOutcome> loadWithWatchdog(const std::string& userFile)
         return outcome;
     });
     std::future<LoadOutcome> done = task->get_future();
-    std::thread([task] { (*task)(); }).detach();
+    std::thread loader([task] { (*task)(); });
     if (done.wait_for(std::chrono::seconds(60)) != std::future_status::ready)
+    {
+        loader.detach();
         return std::nullopt;
+    }
+    // Joined, so that the thread's own Qt data is gone before the program may end.
+    loader.join();
     return done.get();
 }
 
