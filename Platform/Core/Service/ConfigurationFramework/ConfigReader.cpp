@@ -368,8 +368,9 @@ void ConfigReader::addFinding(const ConfigNode& node, const std::string& key, co
     finding.file = m_currentLayer->document->sourceName();
     finding.line = node.line;
     finding.column = node.column;
-    finding.group = currentPath();
-    finding.key = key;
+    // Names come from the file: a control byte in one must not break the line a tool prints.
+    finding.group = ConfigDocument::printable(currentPath());
+    finding.key = ConfigDocument::printable(key);
     finding.message = message;
     auto& findings = m_session.findings;
     if (std::find(findings.begin(), findings.end(), finding) == findings.end())

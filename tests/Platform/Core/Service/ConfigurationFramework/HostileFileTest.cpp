@@ -223,6 +223,8 @@ const Case s_cases[] = {
     {"int overflow", withBadCount("int", "4294967296"), "", "SampleGroup/Count: the stored text is not a valid int"},
     {"hexadecimal", withBadCount("int", "0x10"), "", "SampleGroup/Count: the stored text is not a valid int"},
     {"unknown type", withBadCount("x&#9;y", "5"), "", "SampleGroup/Count: stored as x\\x09y"},
+    {"line feed in an unknown key", text(configurationXml(group(s_goodMask + value("Co&#10;unt", "int", "5")))), "",
+     "SampleGroup/Co\\x0aunt: unknown key"},
 };
 
 void PrintTo(const Case& c, std::ostream* out) { *out << c.what; }
