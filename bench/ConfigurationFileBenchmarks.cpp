@@ -21,18 +21,10 @@ using Quarvane::ConfigReader;
 using Quarvane::ConfigurationManager;
 using Quarvane::ConfigWriter;
 using Quarvane::Bench::LargeConfiguration;
+using Quarvane::Bench::userFileOrSkip;
 using Descriptions = LargeConfiguration::Descriptions;
 
 constexpr auto s_valueCount = static_cast<std::int64_t>(LargeConfiguration::s_valueCount);
-
-// The user file's path, or empty with the benchmark marked as failed.
-std::string userFileOrSkip(benchmark::State& state, Descriptions descriptions = Descriptions::Included)
-{
-    const std::string& path = Quarvane::Bench::largeUserFile(descriptions);
-    if (path.empty())
-        state.SkipWithError("the user file could not be written");
-    return path;
-}
 
 std::string readWholeFile(const std::string& path)
 {

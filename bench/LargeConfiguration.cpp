@@ -6,6 +6,8 @@
 
 #include <QtCore/QTemporaryDir>
 
+#include <benchmark/benchmark.h>
+
 #include <cstdio>
 
 namespace Quarvane
@@ -135,6 +137,14 @@ const std::string& largeUserFile(LargeConfiguration::Descriptions descriptions)
     static const std::string withoutDescriptions =
         writeLargeUserFile(LargeConfiguration::Descriptions::Omitted, "large-user-without-descriptions.xml");
     return descriptions == LargeConfiguration::Descriptions::Included ? withDescriptions : withoutDescriptions;
+}
+
+std::string userFileOrSkip(benchmark::State& state, LargeConfiguration::Descriptions descriptions)
+{
+    const std::string& path = largeUserFile(descriptions);
+    if (path.empty())
+        state.SkipWithError("the user file could not be written");
+    return path;
 }
 
 }  // namespace Bench

@@ -5,6 +5,11 @@
 #include <cstddef>
 #include <string>
 
+namespace benchmark
+{
+class State;
+}
+
 namespace Quarvane
 {
 namespace Bench
@@ -43,6 +48,9 @@ const std::string& benchmarkFolder();
 // written once per run through ConfigWriter; empty when it could not be written.
 const std::string& largeUserFile(LargeConfiguration::Descriptions descriptions =
                                      LargeConfiguration::Descriptions::Included);
+// The same, with the benchmark marked as failed when the file could not be written.
+std::string userFileOrSkip(benchmark::State& state, LargeConfiguration::Descriptions descriptions =
+                                                        LargeConfiguration::Descriptions::Included);
 
 }  // namespace Bench
 }  // namespace Quarvane

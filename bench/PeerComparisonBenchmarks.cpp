@@ -5,7 +5,6 @@
 
 #include "LargeConfiguration.h"
 
-#include "Platform/Core/Presentation/Configuration/AutoSaveConfiguration.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationManager.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationValue.h"
 
@@ -34,17 +33,10 @@ using Quarvane::ConfigurationManager;
 using Quarvane::ConfigurationValue;
 using Quarvane::ConfigurationValueBase;
 using Quarvane::Bench::LargeConfiguration;
+using Quarvane::Bench::userFileOrSkip;
 using Descriptions = LargeConfiguration::Descriptions;
 
 constexpr auto s_valueCount = static_cast<std::int64_t>(LargeConfiguration::s_valueCount);
-
-std::string userFileOrSkip(benchmark::State& state, Descriptions descriptions)
-{
-    const std::string& path = Quarvane::Bench::largeUserFile(descriptions);
-    if (path.empty())
-        state.SkipWithError("the user file could not be written");
-    return path;
-}
 
 std::string fileInFolderOrSkip(benchmark::State& state, const char* name)
 {
@@ -403,24 +395,8 @@ BENCHMARK(PeerSave_QSettingsIni)->Unit(benchmark::kMicrosecond);
 
 // ---- Setter --------------------------------------------------------------------------------
 
-// A group's setter that changes both values and emits once to one slot.
-void PeerSetter_Library(benchmark::State& state)
-{
-    Quarvane::AutoSaveConfiguration configuration;
-    long long notifications = 0;
-    configuration.m_autoSaveOptionsChangedSignal.connect([&notifications](int, int) { ++notifications; });
-    bool enable = false;
-    for (auto _ : state)
-    {
-        enable = !enable;
-        configuration.setAutoSaveOptions(enable ? 1 : 2, enable ? 10 : 20);
-        benchmark::ClobberMemory();
-    }
-    benchmark::DoNotOptimize(notifications);
-    if (notifications != static_cast<long long>(state.iterations()))
-        state.SkipWithError("the setter did not emit once per call");
-}
-BENCHMARK(PeerSetter_Library);
+// The library's setter (`PeerSetter_Library`) is AutoSaveSetterEmitsToOneSlot of GroupBenchmarks.cpp,
+// registered a second time under that name.
 
 // Boost.Signals2 on its own, with the same signature and slot: the default, thread-safe signal,
 // and the one without a mutex that the library's wrapper is built on.

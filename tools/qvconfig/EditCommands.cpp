@@ -203,6 +203,17 @@ bool openTarget(ConfigFileEditor& editor, const EditTarget& target, std::ostream
     return false;
 }
 
+// Removing from a file that is not there is a mistake worth naming, not a silent success.
+bool openExistingTarget(ConfigFileEditor& editor, const EditTarget& target, std::ostream& err)
+{
+    if (const std::string missing = missingFileError(target.file); !missing.empty())
+    {
+        fail(err, missing);
+        return false;
+    }
+    return openTarget(editor, target, err);
+}
+
 int saveTarget(const ConfigFileEditor& editor, const EditTarget& target, std::ostream& err)
 {
     // A site file is read by every user's application; a user file may hold passwords.
@@ -301,10 +312,8 @@ int runReset(const std::vector<std::string>& arguments, std::ostream& out, std::
         return *removed;
     if (auto status = readTarget(commandLine, "reset", false, 1, 1, true, target, err))
         return *status;
-    if (const std::string missing = missingFileError(target.file); !missing.empty())
-        return fail(err, missing);
     ConfigFileEditor editor;
-    if (!openTarget(editor, target, err))
+    if (!openExistingTarget(editor, target, err))
         return ExitFailure;
     // Nothing to remove is no failure: the value already comes from the layers below.
     if (!editor.remove(target.address.entryObjects(), entryKey(target.address)))
@@ -349,10 +358,8 @@ int runUnlock(const std::vector<std::string>& arguments, std::ostream& out, std:
         return *status;
     if (auto status = readTarget(commandLine, "unlock", true, 1, 1, true, target, err))
         return *status;
-    if (const std::string missing = missingFileError(target.file); !missing.empty())
-        return fail(err, missing);
     ConfigFileEditor editor;
-    if (!openTarget(editor, target, err))
+    if (!openExistingTarget(editor, target, err))
         return ExitFailure;
     const ConfigFileEditor::ObjectPath objects = target.address.entryObjects();
     const std::string key = entryKey(target.address);

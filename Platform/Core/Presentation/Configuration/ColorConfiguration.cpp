@@ -256,7 +256,7 @@ struct ColorConfiguration::DefaultColorTable
         {NoValueColor, "NoValueColor", palette(65),
          QT_TRANSLATE_NOOP("ColorConfiguration", "No Value")},
         {InSpecColor, "InSpecColor", palette(66),
-         QT_TRANSLATE_NOOP("ColorConfiguration", "In Specification")},
+         QT_TRANSLATE_NOOP("ColorConfiguration", "Within Limits")},
         {ReplaceCurrentGeometryColor, "ReplaceCurrentGeometryColor", palette(14),
          QT_TRANSLATE_NOOP("ColorConfiguration", "Replace Old Geometry Color")},
         {ReplaceNewGeometryColor, "ReplaceNewGeometryColor", palette(12),
