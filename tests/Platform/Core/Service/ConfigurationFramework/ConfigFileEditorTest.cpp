@@ -131,19 +131,5 @@ TEST_F(ConfigFileEditorTest, ReadsLocksAndStoredText)
     EXPECT_FALSE(editor.setEditable(s_group, "Missing", false));
 }
 
-// A file that cannot be parsed is refused with its place and never overwritten.
-TEST_F(ConfigFileEditorTest, RefusesAFileItCannotRead)
-{
-    QFile file(QString::fromStdString(m_path));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write("<QuarvaneConfiguration><object");
-    file.close();
-    ConfigFileEditor editor;
-    std::string error;
-    EXPECT_FALSE(editor.open(m_path, &error));
-    EXPECT_EQ(error.rfind(m_path + ":1:", 0), 0u) << error;
-    EXPECT_EQ(saved(), "<QuarvaneConfiguration><object");
-}
-
 }  // namespace
 }  // namespace Quarvane
