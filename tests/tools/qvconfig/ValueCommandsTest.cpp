@@ -147,7 +147,6 @@ TEST_F(QvconfigValueCommands, ReadCommandsAnswerOnStdout)
         std::string out;  // the whole of stdout, or with a trailing "..." a part of it
         std::string err;  // a part of stderr
     } cases[] = {
-        {{"get", "AutoSaveConfiguration/AutoSaveInterval", "--user", "user.xml"}, 0, "10\n", ""},
         {{"get", "SoftwareManualConfiguration/ManualLanguage"}, 0, "\"English\"\n", ""},
         {{"get", "AutoSaveConfiguraton/AutoSaveInterval"}, 1, "", "did you mean AutoSaveConfiguration, UpdateConfiguration?"},
         {{"get", "AutoSaveConfiguration/AutoSaveIntervalInMinutes"}, 1, "", "did you mean AutoSaveInterval?"},
