@@ -2,9 +2,6 @@
 
 #include <QtCore/QProcess>
 #include <QtCore/QRegularExpression>
-#include <QtGui/QImage>
-
-#include <set>
 
 namespace Quarvane
 {
@@ -14,7 +11,7 @@ namespace
 {
 const QString s_browser = "/usr/bin/chromium";
 
-// The browser's page after loading, or its screenshot, with what it logged on stderr.
+// The browser's page after loading, with what it logged on stderr.
 struct BrowserRun
 {
     bool finished = false;
@@ -22,13 +19,13 @@ struct BrowserRun
     QString log;
 };
 
-BrowserRun runBrowser(const std::string& page, const QStringList& what)
+BrowserRun loadInBrowser(const std::string& page)
 {
     QTemporaryDir profile;
     QStringList arguments{"--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
                           "--disable-background-networking", "--disable-component-update", "--disable-sync",
                           "--user-data-dir=" + profile.path(), "--enable-logging=stderr", "--v=0"};
-    arguments << what << "file://" + QString::fromStdString(page);
+    arguments << "--dump-dom" << "file://" + QString::fromStdString(page);
     QProcess browser;
     browser.start(s_browser, arguments);
     BrowserRun run;
@@ -97,30 +94,13 @@ TEST_F(QvconfigReport, PageShowsWhereValuesCameFromAndLoadsInABrowser)
 
     if (!QFile::exists(s_browser))
         GTEST_SKIP() << s_browser.toStdString() << " is missing (scripts/bootstrap installs it); the page was checked as text only";
-    const BrowserRun dom = runBrowser(page, {"--dump-dom"});
+    const BrowserRun dom = loadInBrowser(page);
     ASSERT_TRUE(dom.finished) << dom.log.toStdString();
     EXPECT_FALSE(dom.log.contains(":CONSOLE")) << dom.log.toStdString();
     EXPECT_TRUE(dom.out.contains("data-pictures-loaded=\"2 of 2\""));
     for (const std::string& group : ConfigurationManager::getInstance().getConfigurationObjectNames())
         EXPECT_TRUE(dom.out.contains(QByteArray::fromStdString("data-group=\"" + group + "\""))) << group;
-
-    const std::string shot = writeFile("report.png", "");
-    const BrowserRun screenshot = runBrowser(page, {"--screenshot=" + QString::fromStdString(shot), "--window-size=1200,900"});
-    ASSERT_TRUE(screenshot.finished) << screenshot.log.toStdString();
-    const QImage image(QString::fromStdString(shot));
-    ASSERT_FALSE(image.isNull()) << screenshot.log.toStdString();
-    std::set<QRgb> colours;
-    int inked = 0;
-    for (int y = 0; y < image.height(); y += 3)
-        for (int x = 0; x < image.width(); x += 3)
-        {
-            colours.insert(image.pixel(x, y));
-            inked += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
-        }
-    EXPECT_GT(colours.size(), 20u);
-    EXPECT_GT(inked, 500);
 }
-
 
 }  // namespace
 }  // namespace QvconfigTesting

@@ -61,26 +61,12 @@ TEST_F(QvconfigValueCommands, EditsWriteOneEntryOrNothing)
         {{"set", "--user", "user.xml", "ColorConfiguration/BackgroundTopColor", "255,0,51"}, 0, "user.xml",
          {R"(<object class="ObjectColor" name="BackgroundTopColor">)", R"(key="r" type="float">1<)",
           R"(key="b" type="float">0.2<)"}},
-        {{"set", "--user", "user.xml", "ColorConfiguration/BackgroundTopColor", "0.5,0,1"}, 0, "user.xml",
-         {R"(key="r" type="float">0.5<)"}},
-        {{"reset", "--user", "user.xml", "AutoSaveConfiguration/AutoSaveInterval"}, 0, "user.xml",
-         {R"(key="FutureKey")", R"(type="int" since="7.2">1<)"}},
-        {{"lock", "--system", "site.xml", "AutoSaveConfiguration/AutoSaveInterval", "20"}, 0, "site.xml",
-         {R"(key="AutoSaveInterval" type="int" editable="false">20<)"}},
-        {{"lock", "--system", "site.xml", "AutoSaveConfiguration/AutoSaveInterval"}, 0, "site.xml",
-         {R"(key="AutoSaveInterval" type="int" editable="false">5<)"}},
         {{"lock", "--system", "site.xml", "ThreeDViewConfiguration"}, 0, "site.xml",
          {R"(<object name="ThreeDViewConfiguration" editable="false"/>)"}},
-        {{"unlock", "--system", "site.xml", "AutoSaveConfiguration/AutoSaveEnabled"}, 0, "site.xml",
-         {R"(key="AutoSaveEnabled" type="int">1<)"}},
-        {{"set", "--user", "user.xml", "AutoSaveConfiguration/AutoSaveEnabled", "7"}, 1, "user.xml",
-         {"7 is outside 0 Disable, 1 Enable, 2 Ask the user; nothing was written"}},
         {{"set", "--user", "user.xml", "DrawingEngineConfiguration/ViewLabelFontSize", "9.5"}, 1, "user.xml",
          {"\"9.5\" is not a valid int"}},
         {{"set", "--user", "user.xml", "ColorConfiguration/BackgroundTopColor", "256,0,0"}, 1, "user.xml",
          {"is no colour"}},
-        {{"set", "--system", "site.xml", "--user", "user.xml", "AutoSaveConfiguration/AutoSaveEnabled", "0"}, 1,
-         "user.xml", {"AutoSaveConfiguration/AutoSaveEnabled is locked at site.xml:4"}},
         {{"set", "--user", "user.xml", "MiscellaneousConfiguration/ReadOnlyMode", "true"}, 1, "user.xml",
          {"is an administrator value"}},
         {{"set", "--system", "site.xml", "DrawingEngineConfiguration/UsedDriverType", "1"}, 1, "site.xml",
@@ -91,7 +77,6 @@ TEST_F(QvconfigValueCommands, EditsWriteOneEntryOrNothing)
          {"AutoSaveConfiguration/AutoSaveInterval is not in site.xml"}},
         {{"set", "AutoSaveConfiguration/AutoSaveInterval", "15"}, 2, "user.xml", {"needs the file to change"}},
         {{"lock", "--user", "user.xml", "AutoSaveConfiguration"}, 2, "user.xml", {"give it with --system FILE"}},
-        {{"lock", "--system", "site.xml", "AutoSaveConfiguration", "1"}, 2, "site.xml", {"without a value"}},
     };
     for (const auto& test : cases)
     {
@@ -116,7 +101,7 @@ TEST_F(QvconfigValueCommands, EditsWriteOneEntryOrNothing)
     }
 }
 
-// The file stays whole when it cannot be replaced or read; the reason is named.
+// A file that cannot be read or replaced fails the command with the reason; nothing is left behind.
 TEST_F(QvconfigValueCommands, FailedWritesLeaveTheFileAsItWas)
 {
     write("notAFolder", "x");
@@ -162,40 +147,18 @@ TEST_F(QvconfigValueCommands, ReadCommandsAnswerOnStdout)
         std::string out;  // the whole of stdout, or with a trailing "..." a part of it
         std::string err;  // a part of stderr
     } cases[] = {
-        {{"get", "AutoSaveConfiguration/AutoSaveInterval", "--user", "user.xml"}, 0, "10\n", ""},
-        {{"get", "AutoSaveConfiguration/AutoSaveEnabled", "--system", "site.xml", "--user", "user.xml"}, 0, "1\n",
-         "ignored: the value is locked at site.xml:4"},
-        {{"get", "ColorConfiguration/BackgroundTopColor"}, 0, "213,213,213\n", ""},
         {{"get", "SoftwareManualConfiguration/ManualLanguage"}, 0, "\"English\"\n", ""},
         {{"get", "AutoSaveConfiguraton/AutoSaveInterval"}, 1, "", "did you mean AutoSaveConfiguration, UpdateConfiguration?"},
         {{"get", "AutoSaveConfiguration/AutoSaveIntervalInMinutes"}, 1, "", "did you mean AutoSaveInterval?"},
         {{"get", "AutoSaveConfiguration"}, 1, "", "name one of its values"},
-        {{"describe", "DrawingEngineConfiguration/ViewLabelFontSize"}, 0,
-         "DrawingEngineConfiguration/ViewLabelFontSize\n  type         int\n...", ""},
         {{"describe", "MiscellaneousConfiguration/ReadOnlyMode"}, 0, "...  set by       administrator\n...", ""},
         {{"describe", "AutoSaveConfiguration"}, 0, "...  AutoSaveEnabled   int   0        0 Disable, 1 Enable...", ""},
         {{"describe", "AutoSaveConfiguration", "--wide"}, 0, "...Enable(1) or Ask the User(2)\n...", ""},
-        {{"show", "AutoSaveConfiguration/AutoSaveEnabled", "--origin", "--system", "site.xml", "--user", "user.xml"},
-         0, "...  1      0        no        yes      site.xml:4, locked, user value 2 refused  Set auto...", ""},
-        {{"show", "AutoSaveConfiguration/AutoSaveInterval", "--origin", "--user", "user.xml"}, 0,
-         "...user.xml:5...", ""},
-        {{"show", "AutoSaveConfiguration/AutoSaveInterval", "--origin", "--user", "odd.xml"}, 0,
-         "...  odd.xml:4  The interva...", "unknown attribute \"locked\""},
-        {{"show", "--changed", "--user", "user.xml"}, 0,
-         "Product: Forming (4)\n\nAutoSaveConfiguration (editable)\n...", ""},
         {{"help", "lock"}, 0, "Usage: qvconfig lock --system FILE GROUP/KEY [VALUE]\n...", ""},
         {{"help", "frobnicate"}, 2, "", "help takes one command"},
         {{"--version"}, 0, "qvconfig 0.1.0\n", ""},
         {{"show", "--format", "xml"}, 2, "", "use it with --changed"},
     };
-    // An attribute the reader does not know is no refusal of the value beside it.
-    write("odd.xml", R"(<?xml version="1.0" encoding="UTF-8"?>
-<QuarvaneConfiguration version="1">
-  <object name="AutoSaveConfiguration">
-    <value key="AutoSaveInterval" type="int" locked="true">12</value>
-  </object>
-</QuarvaneConfiguration>
-)");
     for (const auto& test : cases)
     {
         SCOPED_TRACE(test.arguments.front() + " " + test.arguments.back());
@@ -210,64 +173,30 @@ TEST_F(QvconfigValueCommands, ReadCommandsAnswerOnStdout)
               "error: cannot write ranges.jpg: the picture is a PNG; name the file *.png\n");
 }
 
-// What a hand-edited file gets wrong, each at its place, sorted by line.
-TEST_F(QvconfigValueCommands, CheckReportsEveryFindingWithItsPlace)
+// The findings themselves are the framework's; check's own part is reading the file as a user or a
+// system file, and its exit status.
+TEST_F(QvconfigValueCommands, CheckReadsAsUserOrSystemFile)
 {
-    write("hand.xml", R"(<?xml version="1.0" encoding="UTF-8"?>
-<QuarvaneConfiguration version="1">
-  <object name="AutoSaveConfiguration">
-    <value key="AutoSaveIntervall" type="int">10</value>
-    <value key="AutoSaveEnabled" type="int" locked="true">2</value>
-  </object>
-  <object name="DrawingEngineConfiguration"><value key="ViewLabelFontSize" type="int">60</value></object>
+    write("admin.xml", R"(<QuarvaneConfiguration>
   <object name="MiscellaneousConfiguration"><value key="ReadOnlyMode" type="bool">true</value></object>
-  <object name="ColorConfiguration"><object class="ObjectColor" name="Lop"/></object>
-  <object name="AutoSaveConfiguraton"/>
-</QuarvaneConfiguration>
-)");
-    write("locked.xml", R"(<QuarvaneConfiguration>
-  <object name="DrawingEngineConfiguration"><value key="ViewLabelFontSize" type="int" editable="false">60</value></object>
 </QuarvaneConfiguration>)");
     const struct
     {
         std::vector<std::string> arguments;
         int status;
-        std::vector<std::string> lines;  // in this order
+        std::string out;
     } cases[] = {
-        {{"check", "--system", "site.xml", "hand.xml"},
-         1,
-         {"hand.xml: warning: AutoSaveConfiguraton: unknown group; did you mean \"AutoSaveConfiguration\"?\n",
-          "hand.xml:4:46: warning: AutoSaveConfiguration/AutoSaveIntervall: unknown key, kept as it is; did you "
-          "mean \"AutoSaveInterval\"?\n",
-          "hand.xml:5:58: warning: AutoSaveConfiguration/AutoSaveEnabled: ignored: the value is locked at "
-          "site.xml:4\n",
-          "hand.xml:5:58: warning: AutoSaveConfiguration/AutoSaveEnabled: unknown attribute \"locked\", ignored; "
-          "did you mean editable=\"false\"?\n",
-          "hand.xml:7:86: warning: DrawingEngineConfiguration/ViewLabelFontSize: 60 is outside 10..18; repaired to 18\n",
-          "hand.xml:8:82: warning: MiscellaneousConfiguration/ReadOnlyMode: an administrator value is read from "
-          "system files only; ignored\n",
-          "hand.xml:9:76: warning: ColorConfiguration/Lop: unknown object, kept as it is; did you mean \"Loop\"?\n",
-          "hand.xml: 7 findings\n"}},
-        {{"check", "--as-system", "hand.xml"}, 1, {"hand.xml: 5 findings"}},
-        {{"check", "site.xml", "--as-system"}, 0, {"site.xml: clean\n"}},
-        {{"check", "--as-system", "locked.xml"},
-         1,
-         {"locked.xml:2: warning: DrawingEngineConfiguration/ViewLabelFontSize: 60 is outside 10..18; kept, as the "
-          "value is locked\n"}},
-        {{"check", "missing.xml"}, 1, {}},
-        {{"check"}, 2, {}},
+        {{"check", "admin.xml"}, 1,
+         "admin.xml:2:82: warning: MiscellaneousConfiguration/ReadOnlyMode: an administrator value is read from "
+         "system files only; ignored\nadmin.xml: 1 finding\n"},
+        {{"check", "--as-system", "admin.xml"}, 0, "admin.xml: clean\n"},
     };
     for (const auto& test : cases)
     {
-        SCOPED_TRACE(test.arguments.back());
+        SCOPED_TRACE(test.arguments.size());
         const ProcessRun run = qvconfig(test.arguments);
         EXPECT_EQ(run.status, test.status) << run.err;
-        std::size_t at = 0;
-        for (const std::string& line : test.lines)
-        {
-            at = run.out.find(line, at);
-            EXPECT_NE(at, std::string::npos) << line << "\nin\n" << run.out;
-        }
+        EXPECT_EQ(run.out, test.out);
     }
 }
 
