@@ -158,7 +158,13 @@ TEST_F(QvconfigValueCommands, ReadCommandsAnswerOnStdout)
         {{"help", "frobnicate"}, 2, "", "help takes one command"},
         {{"--version"}, 0, "qvconfig 0.1.0\n", ""},
         {{"show", "--format", "xml"}, 2, "", "use it with --changed"},
+        // An attribute the reader does not know is no refusal of the value beside it.
+        {{"show", "AutoSaveConfiguration/AutoSaveInterval", "--origin", "--user", "odd.xml"}, 0,
+         "...  odd.xml:2  The interva...", "unknown attribute \"locked\""},
     };
+    write("odd.xml", R"(<QuarvaneConfiguration version="1"><object name="AutoSaveConfiguration">
+<value key="AutoSaveInterval" type="int" locked="true">12</value></object>
+<object name="Future"/></QuarvaneConfiguration>)");
     for (const auto& test : cases)
     {
         SCOPED_TRACE(test.arguments.front() + " " + test.arguments.back());
