@@ -194,7 +194,6 @@ struct ColorCatalogue : QTranslator
 
 TEST(ColorNames, ComeFromTheRegisteredGroup)
 {
-    EXPECT_EQ(ColorConfiguration::getColorName(ColorConfiguration::StagixFormTrimStation), "Form/Trim Station");
     EXPECT_EQ(ColorConfiguration::getColorName(type(37)), "Undefined Color");
     const QString german = QString::fromUtf8("Markierte Linie (grün)");
     ColorConfiguration::setColorName(ColorConfiguration::MarkedLine, german);

@@ -118,8 +118,6 @@ TEST(MiscellaneousConfiguration, CommonSettersChangeTheirOwnValueAndNotifyOncePe
 {
     checkCommonSetter(Misc::s_useSolidRepresentationTag, &Misc::setInitialUseSolidRepresentation,
                       &Misc::getInitialUseSolidRepresentation, &Misc::m_useSolidRepresentationChangedSignal, false);
-    checkCommonSetter(Misc::s_importInvisibleGeometryTag, &Misc::setUseImportInvisibleGeometry,
-                      &Misc::getUseImportInvisibleGeometry, &Misc::m_useImportInvisibleGeometryChangedSignal, true);
     checkCommonSetter(Misc::s_referenceOptionTag, &Misc::setReferenceOptions, &Misc::getReferenceOption,
                       &Misc::m_referenceOptionChangedSignal, -7);
     checkCommonSetter(Misc::s_normalScaleFactorTag, &Misc::setNormalScaleFactor, &Misc::getNormalScaleFactor,
