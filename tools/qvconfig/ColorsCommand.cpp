@@ -2,6 +2,7 @@
 
 #include "tools/qvconfig/ColorView.h"
 #include "tools/qvconfig/CommandLine.h"
+#include "tools/qvconfig/CommandSupport.h"
 #include "tools/qvconfig/ExitStatus.h"
 #include "tools/qvconfig/LoadedConfiguration.h"
 #include "tools/qvconfig/ObjectColorSwatches.h"
@@ -44,14 +45,9 @@ void writeColorsText(const std::vector<ColorFamily>& families, std::ostream& out
 int runColors(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
     CommandLine commandLine;
+    if (auto status = parseArguments(arguments, s_options, s_command, colorsUsage(), commandLine, out, err))
+        return *status;
     std::string error;
-    if (!commandLine.parse(arguments, s_options, error))
-        return usageError(err, s_command, error);
-    if (commandLine.has("help"))
-    {
-        out << colorsUsage();
-        return ExitSuccess;
-    }
     if (!commandLine.positionals().empty())
         return usageError(err, s_command, "colors takes no arguments, not \"" + commandLine.positionals().front() + "\"");
 

@@ -1,6 +1,7 @@
 #include "tools/qvconfig/RangesCommand.h"
 
 #include "tools/qvconfig/CommandLine.h"
+#include "tools/qvconfig/CommandSupport.h"
 #include "tools/qvconfig/ExitStatus.h"
 #include "tools/qvconfig/JsonFormat.h"
 #include "tools/qvconfig/LightnessPicture.h"
@@ -134,14 +135,9 @@ int writeLightness(const LightnessCheck& check, const CommandLine& commandLine, 
 int runRanges(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
     CommandLine commandLine;
+    if (auto status = parseArguments(arguments, s_options, s_command, rangesUsage(), commandLine, out, err))
+        return *status;
     std::string error;
-    if (!commandLine.parse(arguments, s_options, error))
-        return usageError(err, s_command, error);
-    if (commandLine.has("help"))
-    {
-        out << rangesUsage();
-        return ExitSuccess;
-    }
     if (!commandLine.positionals().empty())
         return usageError(err, s_command, "ranges takes no arguments, not \"" + commandLine.positionals().front() + "\"");
     const std::string format = commandLine.value("format", "text");

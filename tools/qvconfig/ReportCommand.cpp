@@ -2,6 +2,7 @@
 
 #include "tools/qvconfig/CheckCommand.h"
 #include "tools/qvconfig/CommandLine.h"
+#include "tools/qvconfig/CommandSupport.h"
 #include "tools/qvconfig/ExitStatus.h"
 #include "tools/qvconfig/HtmlReport.h"
 #include "tools/qvconfig/ObjectColorSwatches.h"
@@ -95,14 +96,9 @@ bool writeFile(const std::string& path, const std::string& content, std::string&
 int runReport(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
     CommandLine commandLine;
+    if (auto status = parseArguments(arguments, s_options, s_command, reportUsage(), commandLine, out, err))
+        return *status;
     std::string error;
-    if (!commandLine.parse(arguments, s_options, error))
-        return usageError(err, s_command, error);
-    if (commandLine.has("help"))
-    {
-        out << reportUsage();
-        return ExitSuccess;
-    }
     if (!commandLine.positionals().empty())
         return usageError(err, s_command, "report takes no arguments, not \"" + commandLine.positionals().front() + "\"");
     if (!commandLine.has("html"))

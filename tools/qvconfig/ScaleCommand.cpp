@@ -2,6 +2,7 @@
 
 #include "tools/qvconfig/ColourScale.h"
 #include "tools/qvconfig/CommandLine.h"
+#include "tools/qvconfig/CommandSupport.h"
 #include "tools/qvconfig/ExitStatus.h"
 #include "tools/qvconfig/TextFormat.h"
 #include "tools/qvconfig/Usage.h"
@@ -65,14 +66,9 @@ void writeScaleText(const ColourScale& scale, std::ostream& out)
 int runScale(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
     CommandLine commandLine;
+    if (auto status = parseArguments(arguments, s_options, s_command, scaleUsage(), commandLine, out, err))
+        return *status;
     std::string error;
-    if (!commandLine.parse(arguments, s_options, error))
-        return usageError(err, s_command, error);
-    if (commandLine.has("help"))
-    {
-        out << scaleUsage();
-        return ExitSuccess;
-    }
     if (commandLine.positionals().size() != 1)
         return usageError(err, s_command, "scale takes one variable description FILE");
 
