@@ -44,7 +44,8 @@ ExportOffsetSurfaceConfiguration* ExportOffsetSurfaceConfiguration::getRegistere
 ExportOffsetSurfaceConfiguration::ExportOffsetSurfaceConfiguration()
     : ConfigurationObject("ExportOffsetSurfaceConfiguration", "", 0, 63)
 {
-    ExportOffsetSurfaceConfiguration::setDefaultValues();
+    for (const SkinRow& row : s_skins)
+        addConfigurationObject(new SkinConfiguration(row.name, row.isOffsetSkin));
 }
 
 ExportOffsetSurfaceConfiguration::~ExportOffsetSurfaceConfiguration() = default;
@@ -65,11 +66,10 @@ void ExportOffsetSurfaceConfiguration::setDefaultValues()
 {
     for (const SkinRow& row : s_skins)
     {
-        SkinConfiguration defaults(row.name, row.isOffsetSkin);
         if (auto* skin = dynamic_cast<SkinConfiguration*>(getConfigurationObject(row.name)))
-            *skin = defaults;
+            *skin = SkinConfiguration(row.name, row.isOffsetSkin);
         else
-            addConfigurationObject(new SkinConfiguration(std::move(defaults)));
+            addConfigurationObject(new SkinConfiguration(row.name, row.isOffsetSkin));
     }
 }
 

@@ -259,17 +259,21 @@ bool ConfigReader::readInto(const Layer& layer, const ConfigNode& node, Configur
     Restore<ObjectAccount*> restoreAccount(m_account);
     Restore<std::vector<bool>*> restoreLookedUp(m_lookedUp);
     Restore<const ConfigNode*> restoreLastValue(m_lastValue);
-    std::vector<bool>& lookedUp = m_session.lookedUp[layer.document.get()];
-    lookedUp.resize(layer.document->nodeCount());
-    m_lookedUp = &lookedUp;
-    markLookedUp(node);
+    m_lookedUp = nullptr;
+    if (m_keepsAccount)
+    {
+        std::vector<bool>& lookedUp = m_session.lookedUp[layer.document.get()];
+        lookedUp.resize(layer.document->nodeCount());
+        m_lookedUp = &lookedUp;
+        markLookedUp(node);
+    }
     m_currentLayer = &layer;
     m_current = &node;
     m_lastValue = nullptr;
     if (!m_pathText.empty())
         m_pathText += '/';
     m_pathText += node.name;
-    m_account = &m_session.objects[m_pathText];
+    m_account = m_keepsAccount ? &m_session.objects[m_pathText] : nullptr;
     // A locked object loads nothing; what a user file holds for it is refused.
     if (!object.isEditable())
     {
@@ -277,7 +281,8 @@ bool ConfigReader::readInto(const Layer& layer, const ConfigNode& node, Configur
         return true;
     }
     object.loadContent(*this);
-    reportUnknownEntries(object);
+    if (m_keepsAccount)
+        reportUnknownEntries(object);
     return true;
 }
 
@@ -291,7 +296,7 @@ int ConfigReader::readEditable(bool& editable)
     if (m_current == nullptr)
         return NotFound;
     editable = readsUserFile() || m_current->editable;
-    if (!editable)
+    if (!editable && m_keepsAccount)
         m_session.locks.emplace(currentPath(), siteOf(*m_current));
     return Found;
 }
@@ -307,12 +312,14 @@ int ConfigReader::readTyped(const std::string& key, T& value, bool& editable)
     {
         // A name an object asks for counts as known even where it is missing (a colour
         // component), so that a misspelt one can be pointed to it.
-        m_account->absentKeys.insert(key);
+        if (m_keepsAccount)
+            m_account->absentKeys.insert(key);
         return NotFound;
     }
-    markLookedUp(*node);
+    if (m_keepsAccount)
+        markLookedUp(*node);
     editable = readsUserFile() || node->editable;
-    if (!editable)
+    if (!editable && m_keepsAccount)
         m_session.locks.emplace(placeKey(currentPath(), key), siteOf(*node));
     const char* expectedType = ConfigValueText::typeName<T>();
     // A warning names the place and the key but never shows a value, stored or kept: any value
@@ -364,6 +371,8 @@ std::string ConfigReader::lockOf(const std::string& key) const
 
 void ConfigReader::addFinding(const ConfigNode& node, const std::string& key, const std::string& message)
 {
+    if (!m_keepsAccount)
+        return;
     ConfigurationFinding finding;
     finding.file = m_currentLayer->document->sourceName();
     finding.line = node.line;
@@ -389,7 +398,7 @@ const ConfigNode* ConfigReader::valueNode(const std::string& key) const
 
 void ConfigReader::noteValueTaken(const std::string& key)
 {
-    const ConfigNode* node = valueNode(key);
+    const ConfigNode* node = m_keepsAccount ? valueNode(key) : nullptr;
     if (node == nullptr)
         return;
     m_account->taken[node->name] = {node, m_currentLayer->document.get(), m_currentLayer->origin};
@@ -397,7 +406,7 @@ void ConfigReader::noteValueTaken(const std::string& key)
 
 void ConfigReader::noteValueRefused(const ConfigurationValueBase& value)
 {
-    const ConfigNode* node = valueNode(value.getName());
+    const ConfigNode* node = m_keepsAccount ? valueNode(value.getName()) : nullptr;
     if (node == nullptr)
         return;
     if (value.getPersistence() == Persistences::RuntimeValue)
@@ -429,7 +438,7 @@ void ConfigReader::reportProblem(const std::string& key, const std::string& mess
 
 void ConfigReader::refuseLockedObject()
 {
-    if (!readsUserFile())
+    if (!readsUserFile() || !m_keepsAccount)
         return;
     const std::string lock = lockOf({});
     for (const auto& child : m_current->children)

@@ -70,6 +70,10 @@ public:
 
     // Reads the top-level object of that name from every file that holds it into `object`,
     // through the object's loadContent; false when no file holds it.
+    // A read whose findings and origins nobody asks for (a group registered after the load)
+    // skips that bookkeeping.
+    void setKeepsAccount(bool keeps) { m_keepsAccount = keeps; }
+
     bool readConfigurationObject(const std::string& name, ConfigurationObject& object);
     // Reads the nested object of that class and name, inside the object being read, into `object`.
     bool readClassContents(const std::string& className, const std::string& objectName, ConfigurationObject& object);
@@ -186,6 +190,7 @@ private:
     std::vector<bool>* m_lookedUp = nullptr;  // of the document being read
     const ConfigNode* m_lastValue = nullptr;  // the value node the last read found
     std::string m_pathText;
+    bool m_keepsAccount = true;
 };
 
 }  // namespace Quarvane

@@ -122,9 +122,18 @@ NodePointer heldValues(const std::string& name, const ConfigurationObject& objec
     return NodePointer(writer.takeTree());
 }
 
-// What an object held after a load: recorded as typed values, which costs a fraction of the
-// tree, and turned into the tree only when a save or a reload first compares with it (most
-// objects of a session are never saved).
+std::unique_ptr<ConfigurationObject> readFresh(const ConfigurationObject& object, const std::string& name,
+                                               ConfigReader& reader)
+{
+    std::unique_ptr<ConfigurationObject> fresh(object.createDefaultsLikeThis());
+    reader.readConfigurationObject(name, *fresh);
+    return fresh;
+}
+
+// What an object held after a load, turned into a tree only when a save or a reload first
+// compares with it (most objects of a session are never saved). After a load it is recorded
+// as typed values, which costs a fraction of the tree. An object registered later has nothing
+// recorded: what the files give its defaults is what it held, and is read again when needed.
 class HeldValues
 {
 public:
@@ -134,13 +143,20 @@ public:
         writer.recordInto(m_recording);
         writer.putClassContents(name, name, object, {});
     }
+    HeldValues(const std::string& name, std::shared_ptr<const ConfigurationObject> object, ConfigReader files)
+        : m_name(name), m_object(std::move(object)), m_files(std::move(files))
+    {
+    }
     explicit HeldValues(NodePointer tree) : m_tree(std::move(tree)) { std::call_once(m_built, [] {}); }
 
     const ConfigNode& tree() const
     {
         std::call_once(m_built, [this] {
             ConfigWriter writer;
-            writer.replay(m_recording);
+            if (m_object)
+                writer.putClassContents(m_name, m_name, *readFresh(*m_object, m_name, m_files), {});
+            else
+                writer.replay(m_recording);
             m_tree = NodePointer(writer.takeTree());
         });
         return *m_tree;
@@ -148,6 +164,9 @@ public:
 
 private:
     ConfigWriter::Recording m_recording;
+    std::string m_name;
+    std::shared_ptr<const ConfigurationObject> m_object;
+    mutable ConfigReader m_files;
     mutable std::once_flag m_built;
     mutable NodePointer m_tree;
 };
@@ -169,14 +188,6 @@ std::vector<std::string> keysWithinObject(const std::vector<ConfigTreeDiff::Path
     for (const ConfigTreeDiff::Path& path : paths)
         keys.push_back(ConfigTreeDiff::describe(ConfigTreeDiff::Path(path.begin() + 1, path.end())));
     return keys;
-}
-
-std::unique_ptr<ConfigurationObject> readFresh(const ConfigurationObject& object, const std::string& name,
-                                               ConfigReader& reader)
-{
-    std::unique_ptr<ConfigurationObject> fresh(object.createDefaultsLikeThis());
-    reader.readConfigurationObject(name, *fresh);
-    return fresh;
 }
 }  // namespace
 
@@ -301,8 +312,13 @@ bool ConfigurationManager::addConfigurationObject(std::shared_ptr<ConfigurationO
     }
     if (wasLoaded)
     {
+        auto held = std::make_shared<const HeldValues>(name, object, loaded);
+        loaded.setKeepsAccount(false);
         loaded.readConfigurationObject(name, *object);
-        rememberHeldValues(name, *object);
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_tracking->held[name] = std::move(held);
+        }
         object->emitSignalsAfterConfigLoading();
     }
     return true;

@@ -52,8 +52,8 @@ void ConfigurationObject::copyValuesFrom(const ConfigurationObject& other)
             m_values[i]->adoptValue(*other.m_values[i]);
         return;
     }
-    m_values.clear();
     m_valuesByKey.clear();
+    m_values.clear();
     for (const auto& value : other.m_values)
         addConfigurationValue(value->clone());
 }

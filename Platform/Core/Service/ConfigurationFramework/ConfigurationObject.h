@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -113,7 +114,8 @@ private:
     std::string m_annotation;
     std::string m_className;
     ValueList m_values;
-    std::unordered_map<std::string, ConfigurationValueBase*> m_valuesByKey;
+    // Keyed by each value's own name: values live on the heap and never change their name.
+    std::unordered_map<std::string_view, ConfigurationValueBase*> m_valuesByKey;
     ObjectList m_children;
     std::unordered_map<std::string, ConfigurationObject*> m_childrenByName;
     std::vector<std::string> m_userWarnings;

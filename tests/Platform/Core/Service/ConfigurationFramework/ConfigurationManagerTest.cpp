@@ -223,6 +223,12 @@ TEST_F(ConfigurationManagerTest, ObjectRegisteredAfterTheLoadStillGetsTheFiles)
     EXPECT_FALSE(late->value<int>("Count").isEditable());
     EXPECT_EQ(late->value<double>("Factor").getValue(), 4.0);
     EXPECT_EQ(late->emissions, 1);
+
+    // What it got from the files is not this process's change: another writer's value stays.
+    file("user.xml", "<object name=\"Latecomer\"><value key=\"Factor\" type=\"double\">5</value></object>");
+    EXPECT_THAT(save(), HasSubstr(">5</value>"));
+    late->value<double>("Factor").setValue(6.0);
+    EXPECT_THAT(save(), HasSubstr(">6</value>"));
 }
 
 TEST_F(ConfigurationManagerTest, ObjectRegisteringWhileALoadIsUnderWayGetsTheLoadedValues)
