@@ -18,8 +18,10 @@ std::string LoadedConfiguration::originOf(const std::string& path, const std::st
     if (value == defaultValue)
         return "default";
     // A colour's components are the values of the colour's own object.
-    const bool known = account.origins.count({path, key}) != 0;
-    switch ((known ? account.originOf(path, key) : account.originOf(path + "/" + key, "r")).source)
+    ValueOrigin origin = account.originOf(path, key);
+    if (origin.source == ValueOrigin::Source::Default)
+        origin = account.originOf(path + "/" + key, "r");
+    switch (origin.source)
     {
     case ValueOrigin::Source::SystemFile:
         return "site file";

@@ -280,6 +280,8 @@ bool ConfigReader::readInto(const Layer& layer, const ConfigNode& node, Configur
         refuseLockedObject();
         return true;
     }
+    if (m_account != nullptr)
+        m_account->taken.reserve(object.getConfigurationValues().size());
     object.loadContent(*this);
     if (m_keepsAccount)
         reportUnknownEntries(object);

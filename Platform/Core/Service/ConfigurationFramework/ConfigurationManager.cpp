@@ -88,16 +88,6 @@ ConfigurationFinding errorFinding(const std::string& file, const std::string& er
     return finding;
 }
 
-// Where every value of `object` and of its children came from in `reader`'s reads.
-void collectOrigins(const ConfigurationObject& object, const std::string& path, const ConfigReader& reader,
-                    ConfigurationLoadResult& result)
-{
-    for (const auto& value : object.getConfigurationValues())
-        result.origins[{path, value->getName()}] = reader.originOf(path, value->getName());
-    for (const auto& child : object.getConfigurationObjects())
-        collectOrigins(*child, path + "/" + child->getName(), reader, result);
-}
-
 // Moves an unreadable file out of the way so a save cannot destroy what the user may still
 // want to repair by hand. The copy stays private: it may hold passwords.
 bool moveAside(const std::string& path, std::string* error)
@@ -476,8 +466,7 @@ ConfigurationLoadResult ConfigurationManager::loadConfiguration(const std::vecto
         loaded.push_back(object.get());
     }
     collectFindings(reader, loaded, result);
-    for (const auto& [name, object] : objects)
-        collectOrigins(*object, name, reader, result);
+    result.m_account = std::make_shared<const ConfigReader>(std::move(reader));
     for (ConfigurationObject* object : loaded)
         object->emitSignalsAfterConfigLoading();
     if (m_watch)
@@ -487,8 +476,7 @@ ConfigurationLoadResult ConfigurationManager::loadConfiguration(const std::vecto
 
 ValueOrigin ConfigurationLoadResult::originOf(const std::string& path, const std::string& key) const
 {
-    const auto found = origins.find({path, key});
-    return found == origins.end() ? ValueOrigin() : found->second;
+    return m_account ? m_account->originOf(path, key) : ValueOrigin();
 }
 
 ConfigReader ConfigurationManager::getSystemReference() const

@@ -30,12 +30,17 @@ struct ConfigurationLoadResult
     // refused by a lock, not for the file they stand in, outside their rule, and unknown keys,
     // objects and attributes inside known groups.
     std::vector<ConfigurationFinding> findings;
-    // Where each value came from, by object path ("Group" or "Group/Child") and key.
-    std::map<std::pair<std::string, std::string>, ValueOrigin> origins;
 
     bool isClean() const { return errors.empty() && warnings.empty(); }
-    // The origin of one value; the default for a value the load does not know.
+    // Where one value came from, by object path ("Group" or "Group/Child") and key; the default
+    // for a value no file set and for a value the load does not know.
     ValueOrigin originOf(const std::string& path, const std::string& key) const;
+
+private:
+    friend class ConfigurationManager;
+    // The load's reader knows what it took from where; the text of an origin is made only
+    // when somebody asks for it.
+    std::shared_ptr<const ConfigReader> m_account;
 };
 
 // What a save reports.
