@@ -44,6 +44,8 @@ AutoSaveConfiguration::AutoSaveConfiguration() : ConfigurationObject("AutoSaveCo
     addConfigurationValue(new ConfigurationValue<int>(
         s_autoSaveIntervalTag, "The interval in which each design is automatically saved in minutes.", 5, Shown,
         UserSetting, s_autoSaveProducts));
+    checkPosition<int>(*this, s_optionPosition, s_autoSaveOptionTag);
+    checkPosition<int>(*this, s_intervalPosition, s_autoSaveIntervalTag);
 }
 
 AutoSaveConfiguration::~AutoSaveConfiguration() = default;
@@ -54,8 +56,8 @@ int AutoSaveConfiguration::getAutoSaveIntervalInMinutes() const { return get<int
 
 void AutoSaveConfiguration::setAutoSaveOptions(int option, int intervalInMinutes)
 {
-    ConfigurationValue<int>& storedOption = valueAt<int>(*this, s_optionPosition, s_autoSaveOptionTag);
-    ConfigurationValue<int>& storedInterval = valueAt<int>(*this, s_intervalPosition, s_autoSaveIntervalTag);
+    ConfigurationValue<int>& storedOption = valueAt<int>(*this, s_optionPosition);
+    ConfigurationValue<int>& storedInterval = valueAt<int>(*this, s_intervalPosition);
     if (storedOption.getValue() == option && storedInterval.getValue() == intervalInMinutes)
         return;
     storedOption.setValue(option);

@@ -89,18 +89,23 @@ const ConfigurationValue<T>& valueOf(const ConfigurationObject& group, const std
     return valueOf<T>(const_cast<ConfigurationObject&>(group), key);
 }
 
-// The value `key`, which the group's constructor declared at `position`. Every instance of a
-// group holds its values in declaration order, copies included, so a setter that runs often can
-// take its value from there instead of looking the key up; the key and the type are still
-// checked, and anything unexpected goes through valueOf.
+// Checks, once when the group is built, that `key` is the value of type T declared at
+// `position`, so that valueAt may take it from there without looking it up.
 template <class T>
-ConfigurationValue<T>& valueAt(ConfigurationObject& group, std::size_t position, const std::string& key)
+void checkPosition(ConfigurationObject& group, std::size_t position, const std::string& key)
 {
     const ConfigurationObject::ValueList& values = group.getConfigurationValues();
-    ConfigurationValueBase* value = position < values.size() ? values[position].get() : nullptr;
-    if (value == nullptr || value->getName() != key || typeid(*value) != typeid(ConfigurationValue<T>))
-        return valueOf<T>(group, key);
-    return static_cast<ConfigurationValue<T>&>(*value);
+    if (position >= values.size() || values[position].get() != &valueOf<T>(group, key))
+        raiseGroupError(group.getName(), key, "is not declared at position " + std::to_string(position),
+                        "checkPosition");
+}
+
+// The value the group's constructor declared at `position`, checked there by checkPosition.
+// Every instance of a group holds its values in declaration order, copies included.
+template <class T>
+ConfigurationValue<T>& valueAt(ConfigurationObject& group, std::size_t position)
+{
+    return static_cast<ConfigurationValue<T>&>(*group.getConfigurationValues()[position]);
 }
 
 template <class T>

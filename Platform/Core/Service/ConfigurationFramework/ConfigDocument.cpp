@@ -94,7 +94,8 @@ public:
 
 private:
     // Bytes less UTF-8 continuation bytes (10xxxxxx), eight bytes at a time: a continuation
-    // byte is one whose top bit is set and whose next bit, shifted into the top, is not.
+    // byte is one whose top bit is set and whose next bit, shifted into the top, is not; the
+    // multiplication adds up the one bit left in each byte.
     static long long countCharacters(const char* begin, const char* end)
     {
         long long count = end - begin;
@@ -103,7 +104,8 @@ private:
         {
             std::uint64_t word;
             std::memcpy(&word, byte, sizeof word);
-            count -= __builtin_popcountll(word & ~(word << 1) & 0x8080808080808080ull);
+            const std::uint64_t continuations = (word & ~(word << 1) & 0x8080808080808080ull) >> 7;
+            count -= static_cast<long long>((continuations * 0x0101010101010101ull) >> 56);
         }
         for (; byte != end; ++byte)
             count -= isUtf8Continuation(static_cast<unsigned char>(*byte));

@@ -55,6 +55,9 @@ TEST(GroupSupport, TypedLookupOfAMissingOrMistypedValueIsAProgrammingError)
     EXPECT_EQ(errorOf([](Speeds& g) { GroupSupport::valueOf<int>(g, "Nope"); }), "Speeds/Nope: no such value");
     EXPECT_EQ(errorOf([](Speeds& g) { GroupSupport::valueOf<double>(g, "Speed"); }),
               "Speeds/Speed: is a int value, not a double value");
+    EXPECT_EQ(errorOf([](Speeds& g) { GroupSupport::checkPosition<std::string>(g, 0, "Name"); }),
+              "Speeds/Name: is not declared at position 0");
+    EXPECT_EQ(errorOf([](Speeds& g) { GroupSupport::checkPosition<int>(g, 0, "Speed"); }), "no error");
 }
 
 TEST(GroupSupport, HiddenValuesAreNeverVisible)
