@@ -95,7 +95,8 @@ template <class T>
 void checkPosition(ConfigurationObject& group, std::size_t position, const std::string& key)
 {
     const ConfigurationObject::ValueList& values = group.getConfigurationValues();
-    if (position >= values.size() || values[position].get() != &valueOf<T>(group, key))
+    const ConfigurationValueBase* value = position < values.size() ? values[position].get() : nullptr;
+    if (value == nullptr || value->getName() != key || dynamic_cast<const ConfigurationValue<T>*>(value) == nullptr)
         raiseGroupError(group.getName(), key, "is not declared at position " + std::to_string(position),
                         "checkPosition");
 }

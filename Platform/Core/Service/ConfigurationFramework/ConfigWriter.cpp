@@ -117,7 +117,8 @@ ConfigNode* ConfigWriter::beginObject(const std::string& className, const std::s
     node->name = objectName;
     node->className = storedClass;
     node->editable = editable;
-    node->description = description;
+    if (m_withDescriptions)
+        node->description = description;
     return m_current->putChild(std::move(node));
 }
 
@@ -194,11 +195,15 @@ void ConfigWriter::putClassContents(const std::string& className, const std::str
 }
 
 void ConfigWriter::putChangedContents(const std::string& objectName, const ConfigurationObject& object,
-                                      ConfigReader& reference)
+                                      ConfigReader& reference, const std::set<std::string>* ownKeys)
 {
     ConfigNode* parent = m_current;
     m_current = beginObject(objectName, objectName, true, {});
+    m_ownKeys = ownKeys;
+    m_filteredObject = m_current;
     object.saveContent(*this, reference, true);
+    m_ownKeys = nullptr;
+    m_filteredObject = nullptr;
     endObject(parent);
 }
 
@@ -219,7 +224,8 @@ void ConfigWriter::putText(const std::string& key, const char* type, const std::
     node->name = key;
     node->type = type;
     node->text = text;
-    node->description = description;
+    if (m_withDescriptions)
+        node->description = description;
     node->editable = editable;
     m_current->putChild(std::move(node));
 }
@@ -231,38 +237,38 @@ void ConfigWriter::putFloat(const std::string& key, float value, const std::stri
 
 void ConfigWriter::putValue(const std::string& key, int value, const std::string& description, bool editable)
 {
-    if (!record(key, value, editable))
+    if (!isFilteredOut(key) && !record(key, value, editable))
         putText(key, ConfigValueText::typeName<int>(), ConfigValueText::format(value), description, editable);
 }
 
 void ConfigWriter::putValue(const std::string& key, unsigned int value, const std::string& description, bool editable)
 {
-    if (!record(key, value, editable))
+    if (!isFilteredOut(key) && !record(key, value, editable))
         putText(key, ConfigValueText::typeName<unsigned int>(), ConfigValueText::format(value), description, editable);
 }
 
 void ConfigWriter::putValue(const std::string& key, bool value, const std::string& description, bool editable)
 {
-    if (!record(key, value, editable))
+    if (!isFilteredOut(key) && !record(key, value, editable))
         putText(key, ConfigValueText::typeName<bool>(), ConfigValueText::format(value), description, editable);
 }
 
 void ConfigWriter::putValue(const std::string& key, double value, const std::string& description, bool editable)
 {
-    if (!record(key, value, editable))
+    if (!isFilteredOut(key) && !record(key, value, editable))
         putText(key, ConfigValueText::typeName<double>(), ConfigValueText::format(value), description, editable);
 }
 
 void ConfigWriter::putValue(const std::string& key, float value, const std::string& description, bool editable)
 {
-    if (!record(key, value, editable))
+    if (!isFilteredOut(key) && !record(key, value, editable))
         putText(key, ConfigValueText::typeName<float>(), ConfigValueText::format(value), description, editable);
 }
 
 void ConfigWriter::putValue(const std::string& key, const std::string& value, const std::string& description,
                             bool editable)
 {
-    if (!record(key, value, editable))
+    if (!isFilteredOut(key) && !record(key, value, editable))
         putText(key, ConfigValueText::typeName<std::string>(), value, description, editable);
 }
 

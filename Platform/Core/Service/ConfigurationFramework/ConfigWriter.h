@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <set>
 #include <string>
 
 namespace Quarvane
@@ -25,9 +26,11 @@ public:
     void putClassContents(const std::string& className, const std::string& objectName,
                           const ConfigurationObject& object, const std::string& description);
     // Writes a top-level object with only what differs from `reference`
-    // (object.saveContent(writer, reference, true)).
+    // (object.saveContent(writer, reference, true)). With `ownKeys`, of the object's own values
+    // only those are written (nested objects are not filtered): a save that knows which values
+    // changed need not format the others.
     void putChangedContents(const std::string& objectName, const ConfigurationObject& object,
-                            ConfigReader& reference);
+                            ConfigReader& reference, const std::set<std::string>* ownKeys = nullptr);
     // Writes `object` as a nested object holding only what differs from `reference`, its
     // counterpart with the defaults and the system files applied (object.saveDifferences).
     void putChangedChild(const std::string& className, const std::string& objectName,
@@ -71,6 +74,10 @@ public:
         struct Entries;
         std::unique_ptr<Entries> m_entries;
     };
+    // For the framework's own use: trees that are only compared need no descriptions, which
+    // cost a copy each.
+    void leaveOutDescriptions() { m_withDescriptions = false; }
+
     // From now on, records into `recording` instead of building the tree.
     void recordInto(Recording& recording) { m_recording = &recording; }
     void replay(const Recording& recording);
@@ -82,11 +89,18 @@ private:
                             const std::string& description);
     template <class T>
     bool record(const std::string& key, const T& value, bool editable);
+    bool isFilteredOut(const std::string& key) const
+    {
+        return m_ownKeys != nullptr && m_current == m_filteredObject && m_ownKeys->count(key) == 0;
+    }
     void endObject(ConfigNode* parent);
 
     std::unique_ptr<ConfigNode> m_root;
     ConfigNode* m_current;
     Recording* m_recording = nullptr;
+    bool m_withDescriptions = true;
+    const std::set<std::string>* m_ownKeys = nullptr;
+    const ConfigNode* m_filteredObject = nullptr;
 };
 
 }  // namespace Quarvane

@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <atomic>
 #include <mutex>
+#include <set>
 
 namespace Quarvane
 {
@@ -108,6 +109,7 @@ bool moveAside(const std::string& path, std::string* error)
 NodePointer heldValues(const std::string& name, const ConfigurationObject& object)
 {
     ConfigWriter writer;
+    writer.leaveOutDescriptions();
     writer.putClassContents(name, name, object, {});
     return NodePointer(writer.takeTree());
 }
@@ -143,6 +145,7 @@ public:
     {
         std::call_once(m_built, [this] {
             ConfigWriter writer;
+            writer.leaveOutDescriptions();
             if (m_object)
                 writer.putClassContents(m_name, m_name, *readFresh(*m_object, m_name, m_files), {});
             else
@@ -162,12 +165,18 @@ private:
 };
 using HeldPointer = std::shared_ptr<const HeldValues>;
 
-// What the user file would get from the object: values that differ from the system files.
+// What the user file would get from the object at the `changed` places: values that differ
+// from the system files.
 std::unique_ptr<ConfigNode> valuesForUserFile(const std::string& name, const ConfigurationObject& object,
-                                              ConfigReader& reference)
+                                              ConfigReader& reference,
+                                              const std::vector<ConfigTreeDiff::Path>& changed)
 {
+    std::set<std::string> ownKeys;
+    for (const ConfigTreeDiff::Path& path : changed)
+        if (path.size() == 2)
+            ownKeys.insert(path[1]->name);
     ConfigWriter writer;
-    writer.putChangedContents(name, object, reference);
+    writer.putChangedContents(name, object, reference, &ownKeys);
     return writer.takeTree();
 }
 
@@ -302,9 +311,9 @@ bool ConfigurationManager::addConfigurationObject(std::shared_ptr<ConfigurationO
     }
     if (wasLoaded)
     {
-        auto held = std::make_shared<const HeldValues>(name, object, loaded);
         loaded.setKeepsAccount(false);
         loaded.readConfigurationObject(name, *object);
+        auto held = std::make_shared<const HeldValues>(name, object, std::move(loaded));
         {
             std::lock_guard<std::mutex> lock(m_mutex);
             m_tracking->held[name] = std::move(held);
@@ -555,7 +564,7 @@ ConfigurationSaveResult ConfigurationManager::saveUserConfiguration(const std::s
         if (changed.empty())
             continue;
         changedAnything = true;
-        const std::unique_ptr<ConfigNode> wanted = valuesForUserFile(name, *object, reference);
+        const std::unique_ptr<ConfigNode> wanted = valuesForUserFile(name, *object, reference, changed);
         for (const ConfigTreeDiff::Path& value : changed)
         {
             if (onlyChanges && onDisk != known.fileAsKnown &&

@@ -267,11 +267,10 @@ void ConfigurationObject::addConfigurationValue(ConfigurationValueBase* value)
     std::unique_ptr<ConfigurationValueBase> owned(value);
     if (!owned)
         return;
-    if (m_valuesByKey.count(owned->getName()) != 0)
+    if (!m_valuesByKey.emplace(owned->getName(), owned.get()).second)
         throw QvLogicException(getName() + "/" + owned->getName() + ": the key is declared twice",
                                "ConfigurationFramework", "ConfigurationObject::addConfigurationValue", __FILE__,
                                __LINE__);
-    m_valuesByKey.emplace(owned->getName(), owned.get());
     m_values.push_back(std::move(owned));
 }
 
