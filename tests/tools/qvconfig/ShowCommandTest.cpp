@@ -146,14 +146,10 @@ TEST_F(QvconfigGlobalState, ShowPicksUpALaterGroupWithItsChildren)
 // The colours a site locks show locked.
 TEST_F(QvconfigGlobalState, ColoursLockedByASystemFileShowLocked)
 {
-    const auto color = [](const std::string& key, const std::string& red, const std::string& attributes = {}) {
-        return "<object class=\"ObjectColor\" name=\"" + key + "\"" + attributes + "><value key=\"r\" type=\"float\">" +
-               red + "</value><value key=\"g\" type=\"float\">0</value><value key=\"b\" type=\"float\">0</value></object>";
-    };
     const std::string site = writeFile(
-        "site.xml", configurationXml(object("ColorConfiguration", color("Loop", "0.2", " editable=\"false\""))));
-    const std::string user = writeFile(
-        "user.xml", configurationXml(object("ColorConfiguration", color("Loop", "1") + color("OuterLoop", "1"))));
+        "site.xml", configurationXml(storedObject("ColorConfiguration", storedColor("Loop", "0.2", " editable=\"false\""))));
+    const std::string user = writeFile("user.xml", configurationXml(storedObject(
+                                                       "ColorConfiguration", storedColor("Loop", "1") + storedColor("OuterLoop", "1"))));
     const ToolRun valueLocked = runTool({"show", "ColorConfiguration", "--system", site, "--user", user});
     ASSERT_EQ(valueLocked.status, 0) << valueLocked.err;
     EXPECT_EQ(textRow(valueLocked.out, "Loop"),
@@ -188,7 +184,8 @@ TEST_F(QvconfigShow, ProductDecidesWhatIsVisible)
 TEST_F(QvconfigShow, FileProblemsGoToStderrAndTheValuesAreStillShown)
 {
     const std::string broken = writeFile("broken.xml", "<QuarvaneConfiguration version=\"1\">\n<object name=\"x\">");
-    const std::string user = writeFile("user.xml", configurationXml(autoSave(intValue("AutoSaveInterval", "12"))));
+    const std::string user =
+        writeFile("user.xml", configurationXml(storedObject("AutoSaveConfiguration", storedValue("AutoSaveInterval", "int", "12"))));
     const struct
     {
         std::vector<std::string> files;
@@ -217,7 +214,7 @@ using QvconfigSecrets = QvconfigTest;
 // load warns about it.
 std::string userFileWithPasswords()
 {
-    return configurationXml(object(
+    return configurationXml(storedObject(
         "StandardFilesConfiguration",
         "<value key=\"ToolingPassword\" type=\"string\">" + SecurityTools::scrambleStringBase64("t0p-secret") +
             "</value><value key=\"CoilPricesPassword\" type=\"int\">5</value>"));

@@ -19,20 +19,6 @@ using namespace Quarvane;
 using Testing::EmissionLog;
 using Log = std::vector<std::string>;
 
-TEST(AutoSaveConfiguration, NewGroupHoldsTheDefaultsAsUserSettingsOfItsProducts)
-{
-    AutoSaveConfiguration group;
-    EXPECT_EQ(group.getAutoSaveOption(), 0);
-    EXPECT_EQ(group.getAutoSaveIntervalInMinutes(), 5);
-    ASSERT_EQ(group.getConfigurationValues().size(), 2u);
-    for (const auto& value : group.getConfigurationValues())
-    {
-        EXPECT_EQ(value->getGuiVisibility(), 0);
-        EXPECT_EQ(value->getPersistence(), 0);
-        EXPECT_EQ(value->getProductType(), 37);
-    }
-}
-
 TEST(AutoSaveConfiguration, SetterAndCopyEmitOnceOnlyWhenSomethingDiffersAndLoadingAlways)
 {
     AutoSaveConfiguration group;

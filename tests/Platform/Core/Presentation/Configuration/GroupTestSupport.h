@@ -29,6 +29,13 @@ inline std::string storedObject(const std::string& name, const std::string& cont
     return "<object name=\"" + name + "\">" + content + "</object>";
 }
 
+// A colour as the colour group stores it, with the given red and no green nor blue.
+inline std::string storedColor(const std::string& key, const std::string& red, const std::string& attributes = {})
+{
+    return "<object class=\"ObjectColor\" name=\"" + key + "\"" + attributes + ">" + storedValue("r", "float", red) +
+           storedValue("g", "float", "0") + storedValue("b", "float", "0") + "</object>";
+}
+
 // Reads `values` as the group's object in a single system file.
 template <class Group>
 void loadSystemFile(Group& group, const std::string& values)
