@@ -50,7 +50,6 @@ struct LoadCase
     const char* key;
     const char* type;
     const char* text;
-    bool locked;
     const char* held;
 };
 
@@ -60,9 +59,8 @@ void expectLoaded(const std::vector<LoadCase>& cases)
     for (const LoadCase& c : cases)
     {
         Group group;
-        loadSystemFile(group, storedValue(c.key, c.type, c.text, c.locked));
-        EXPECT_EQ(group.getConfigurationValue(c.key)->getValueText(), c.held)
-            << c.key << " = " << c.text << (c.locked ? ", locked" : "");
+        loadSystemFile(group, storedValue(c.key, c.type, c.text));
+        EXPECT_EQ(group.getConfigurationValue(c.key)->getValueText(), c.held) << c.key << " = " << c.text;
     }
 }
 
