@@ -83,7 +83,7 @@ TEST(QvconfigTextFormat, DisplayValueKeepsAValueOnOneReadableLine)
 
 TEST(QvconfigObjectView, LocksReachInwardAndVisibilityNeedsTheDialog)
 {
-    ClampingTestGroup group;
+    NestingTestGroup group;
     group.getConfigurationValue("Percent")->setEditable(false);
     const QvConfig::ObjectView open = QvConfig::describeObject(group, Products::Designer);
     EXPECT_TRUE(open.editable);
@@ -95,7 +95,7 @@ TEST(QvconfigObjectView, LocksReachInwardAndVisibilityNeedsTheDialog)
     group.setEditable(false);
     const QvConfig::ObjectView locked = QvConfig::describeObject(group, Products::Designer);
     EXPECT_FALSE(locked.values[1].editable);
-    EXPECT_EQ(locked.objects.at(0).path, "ClampingTestGroup/Limits");
+    EXPECT_EQ(locked.objects.at(0).path, "NestingTestGroup/Limits");
     EXPECT_FALSE(locked.objects.at(0).editable);
     EXPECT_FALSE(locked.objects.at(0).values.at(0).editable);
 }
@@ -105,7 +105,7 @@ QvConfig::ShowReport nestedReport()
     QvConfig::ShowReport report;
     report.product = Products::Trimming;
     report.productName = "Trimming";
-    report.groups.push_back(QvConfig::describeObject(ClampingTestGroup(), report.product));
+    report.groups.push_back(QvConfig::describeObject(NestingTestGroup(), report.product));
     return report;
 }
 
@@ -115,12 +115,12 @@ TEST(QvconfigTextFormat, NestsChildrenAndAlignsColumns)
     QvConfig::writeText(nestedReport(), out);
     EXPECT_EQ(out.str(), "Product: Trimming (8)\n"
                          "\n"
-                         "ClampingTestGroup (editable)\n"
+                         "NestingTestGroup (editable)\n"
                          "  KEY      TYPE    VALUE  DEFAULT  EDITABLE  VISIBLE  DESCRIPTION\n"
                          "  Percent  int     50     50       yes       yes      A share in percent\n"
                          "  Label    string  \"\"     \"\"       yes       no       Shown nowhere\n"
                          "\n"
-                         "  ClampingTestGroup/Limits (editable)\n"
+                         "  NestingTestGroup/Limits (editable)\n"
                          "    KEY      TYPE    VALUE  DEFAULT  EDITABLE  VISIBLE  DESCRIPTION\n"
                          "    Maximum  double  2.5    2.5      yes       yes      Upper limit\n");
 }
@@ -128,18 +128,18 @@ TEST(QvconfigTextFormat, NestsChildrenAndAlignsColumns)
 using QvconfigGlobalState = QvconfigTest;
 
 // A group registered after the library's own, as a later release adds them.
-void registerClampingGroup()
+void registerNestingGroup()
 {
-    ASSERT_TRUE(ConfigurationManager::getInstance().addConfigurationObject(std::make_shared<ClampingTestGroup>(),
-                                                                          "ClampingTestGroup"));
+    ASSERT_TRUE(ConfigurationManager::getInstance().addConfigurationObject(std::make_shared<NestingTestGroup>(),
+                                                                          "NestingTestGroup"));
 }
 
 TEST_F(QvconfigGlobalState, ShowPicksUpALaterGroupWithItsChildren)
 {
-    registerClampingGroup();
-    const ToolRun run = runTool({"show", "ClampingTestGroup"});
+    registerNestingGroup();
+    const ToolRun run = runTool({"show", "NestingTestGroup"});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("\n  ClampingTestGroup/Limits (editable)\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\n  NestingTestGroup/Limits (editable)\n"), std::string::npos) << run.out;
     EXPECT_EQ(run.out.find("AutoSaveConfiguration"), std::string::npos) << run.out;
 }
 
