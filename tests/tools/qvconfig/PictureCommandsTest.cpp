@@ -147,28 +147,20 @@ class QvconfigColors : public QvconfigTest
 protected:
     // A site file that locks the upper sheet side at a colour of its own, and a user file that
     // changes the top of the background.
-    std::vector<std::string> filesArguments()
+    std::vector<std::string> withFiles(std::vector<std::string> command)
     {
-        const std::string system = writeFile(
-            "site.xml", configurationXml(object("ColorConfiguration", colorObject("SheetTopsideColor", "0.1", " editable=\"false\""))));
+        const std::string system = writeFile("site.xml", configurationXml(storedObject(
+            "ColorConfiguration", storedColor("SheetTopsideColor", "0.1", " editable=\"false\""))));
         const std::string user =
-            writeFile("user.xml", configurationXml(object("ColorConfiguration", colorObject("BackgroundTopColor", "1"))));
-        return {"--system", system, "--user", user};
-    }
-
-    static std::string colorObject(const std::string& key, const std::string& red, const std::string& attributes = {})
-    {
-        return "<object class=\"ObjectColor\" name=\"" + key + "\"" + attributes + "><value key=\"r\" type=\"float\">" +
-               red + "</value><value key=\"g\" type=\"float\">0</value><value key=\"b\" type=\"float\">0</value></object>";
+            writeFile("user.xml", configurationXml(storedObject("ColorConfiguration", storedColor("BackgroundTopColor", "1"))));
+        command.insert(command.end(), {"--system", system, "--user", user});
+        return command;
     }
 };
 
 TEST_F(QvconfigColors, ListsEveryColourByFamilyWithDefaultAndLock)
 {
-    std::vector<std::string> arguments{"colors"};
-    const std::vector<std::string> files = filesArguments();
-    arguments.insert(arguments.end(), files.begin(), files.end());
-    const ToolRun run = runTool(arguments);
+    const ToolRun run = runTool(withFiles({"colors"}));
     ASSERT_EQ(run.status, 0) << run.err;
     const struct
     {
@@ -194,10 +186,7 @@ TEST_F(QvconfigColors, ListsEveryColourByFamilyWithDefaultAndLock)
 TEST_F(QvconfigColors, DrawsTheLibrarysColoursAndDefaultsBeside)
 {
     const std::string path = writeFile("colors.png", "");
-    std::vector<std::string> arguments{"colors", "--png", path};
-    const std::vector<std::string> files = filesArguments();
-    arguments.insert(arguments.end(), files.begin(), files.end());
-    const ToolRun run = runTool(arguments);
+    const ToolRun run = runTool(withFiles({"colors", "--png", path}));
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, path + ": 129 colours in 13 families\n");
 

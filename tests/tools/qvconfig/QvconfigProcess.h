@@ -75,8 +75,6 @@ protected:
         return QDir(m_folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
     }
 
-    QString folderPath() const { return m_folder.path(); }
-
 private:
     QTemporaryDir m_folder;
 };

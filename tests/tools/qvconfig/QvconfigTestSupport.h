@@ -2,6 +2,8 @@
 
 #include "tools/qvconfig/Qvconfig.h"
 
+#include "tests/Platform/Core/Presentation/Configuration/GroupTestSupport.h"
+
 #include "Platform/Core/Service/BuildInformation/BuildInformation.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationManager.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationObject.h"
@@ -39,41 +41,18 @@ inline ToolRun runTool(const std::vector<std::string>& arguments)
     return {status, out.str(), err.str()};
 }
 
-inline std::string configurationXml(const std::string& objects)
-{
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<QuarvaneConfiguration version=\"1\">\n" + objects +
-           "</QuarvaneConfiguration>\n";
-}
+using Testing::configurationXml;
+using Testing::storedColor;
+using Testing::storedObject;
+using Testing::storedValue;
 
-inline std::string object(const std::string& name, const std::string& values, const std::string& attributes = {})
-{
-    return "<object name=\"" + name + "\"" + attributes + ">" + values + "</object>\n";
-}
-
-inline std::string autoSave(const std::string& values, const std::string& attributes = {})
-{
-    return object("AutoSaveConfiguration", values, attributes);
-}
-
-inline std::string intValue(const std::string& key, const std::string& text, const std::string& attributes = {})
-{
-    return "<value key=\"" + key + "\" type=\"int\"" + attributes + ">" + text + "</value>";
-}
-
-// The group, or one of its values, in the JSON output of "show"; empty when absent.
-inline QJsonObject jsonGroup(const QJsonDocument& document, const QString& group)
-{
-    for (const QJsonValue& candidate : document.object().value("groups").toArray())
-        if (candidate.toObject().value("name").toString() == group)
-            return candidate.toObject();
-    return {};
-}
-
+// A value in the JSON output of "show"; empty when absent.
 inline QJsonObject jsonValue(const QJsonDocument& document, const QString& group, const QString& key)
 {
-    for (const QJsonValue& value : jsonGroup(document, group).value("values").toArray())
-        if (value.toObject().value("key").toString() == key)
-            return value.toObject();
+    for (const QJsonValue& candidate : document.object().value("groups").toArray())
+        for (const QJsonValue& value : candidate.toObject().value("values").toArray())
+            if (candidate.toObject().value("name").toString() == group && value.toObject().value("key").toString() == key)
+                return value.toObject();
     return {};
 }
 

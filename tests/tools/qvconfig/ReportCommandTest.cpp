@@ -43,9 +43,10 @@ protected:
     std::string writeReport()
     {
         const std::string site = writeFile(
-            "site.xml", configurationXml(autoSave(intValue("AutoSaveEnabled", "1", " editable=\"false\"") +
-                                                  intValue("AutoSaveInterval", "soon"))));
-        const std::string user = writeFile("user.xml", configurationXml(autoSave(intValue("AutoSaveInterval", "12"))));
+            "site.xml", configurationXml(storedObject("AutoSaveConfiguration", storedValue("AutoSaveEnabled", "int", "1", true) +
+                                                                            storedValue("AutoSaveInterval", "int", "soon"))));
+        const std::string user = writeFile(
+            "user.xml", configurationXml(storedObject("AutoSaveConfiguration", storedValue("AutoSaveInterval", "int", "12"))));
         const std::string page = writeFile("report.html", "");
         const ToolRun run = runTool({"report", "--system", site, "--user", user, "--html", page});
         EXPECT_EQ(run.status, 0) << run.err;

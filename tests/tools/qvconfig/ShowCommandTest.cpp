@@ -83,7 +83,7 @@ TEST(QvconfigTextFormat, DisplayValueKeepsAValueOnOneReadableLine)
 
 TEST(QvconfigObjectView, LocksReachInwardAndVisibilityNeedsTheDialog)
 {
-    ClampingTestGroup group;
+    NestingTestGroup group;
     group.getConfigurationValue("Percent")->setEditable(false);
     const QvConfig::ObjectView open = QvConfig::describeObject(group, Products::Designer);
     EXPECT_TRUE(open.editable);
@@ -95,7 +95,7 @@ TEST(QvconfigObjectView, LocksReachInwardAndVisibilityNeedsTheDialog)
     group.setEditable(false);
     const QvConfig::ObjectView locked = QvConfig::describeObject(group, Products::Designer);
     EXPECT_FALSE(locked.values[1].editable);
-    EXPECT_EQ(locked.objects.at(0).path, "ClampingTestGroup/Limits");
+    EXPECT_EQ(locked.objects.at(0).path, "NestingTestGroup/Limits");
     EXPECT_FALSE(locked.objects.at(0).editable);
     EXPECT_FALSE(locked.objects.at(0).values.at(0).editable);
 }
@@ -105,7 +105,7 @@ QvConfig::ShowReport nestedReport()
     QvConfig::ShowReport report;
     report.product = Products::Trimming;
     report.productName = "Trimming";
-    report.groups.push_back(QvConfig::describeObject(ClampingTestGroup(), report.product));
+    report.groups.push_back(QvConfig::describeObject(NestingTestGroup(), report.product));
     return report;
 }
 
@@ -115,12 +115,12 @@ TEST(QvconfigTextFormat, NestsChildrenAndAlignsColumns)
     QvConfig::writeText(nestedReport(), out);
     EXPECT_EQ(out.str(), "Product: Trimming (8)\n"
                          "\n"
-                         "ClampingTestGroup (editable)\n"
+                         "NestingTestGroup (editable)\n"
                          "  KEY      TYPE    VALUE  DEFAULT  EDITABLE  VISIBLE  DESCRIPTION\n"
                          "  Percent  int     50     50       yes       yes      A share in percent\n"
                          "  Label    string  \"\"     \"\"       yes       no       Shown nowhere\n"
                          "\n"
-                         "  ClampingTestGroup/Limits (editable)\n"
+                         "  NestingTestGroup/Limits (editable)\n"
                          "    KEY      TYPE    VALUE  DEFAULT  EDITABLE  VISIBLE  DESCRIPTION\n"
                          "    Maximum  double  2.5    2.5      yes       yes      Upper limit\n");
 }
@@ -128,32 +128,28 @@ TEST(QvconfigTextFormat, NestsChildrenAndAlignsColumns)
 using QvconfigGlobalState = QvconfigTest;
 
 // A group registered after the library's own, as a later release adds them.
-void registerClampingGroup()
+void registerNestingGroup()
 {
-    ASSERT_TRUE(ConfigurationManager::getInstance().addConfigurationObject(std::make_shared<ClampingTestGroup>(),
-                                                                          "ClampingTestGroup"));
+    ASSERT_TRUE(ConfigurationManager::getInstance().addConfigurationObject(std::make_shared<NestingTestGroup>(),
+                                                                          "NestingTestGroup"));
 }
 
 TEST_F(QvconfigGlobalState, ShowPicksUpALaterGroupWithItsChildren)
 {
-    registerClampingGroup();
-    const ToolRun run = runTool({"show", "ClampingTestGroup"});
+    registerNestingGroup();
+    const ToolRun run = runTool({"show", "NestingTestGroup"});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("\n  ClampingTestGroup/Limits (editable)\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\n  NestingTestGroup/Limits (editable)\n"), std::string::npos) << run.out;
     EXPECT_EQ(run.out.find("AutoSaveConfiguration"), std::string::npos) << run.out;
 }
 
 // The colours a site locks show locked.
 TEST_F(QvconfigGlobalState, ColoursLockedByASystemFileShowLocked)
 {
-    const auto color = [](const std::string& key, const std::string& red, const std::string& attributes = {}) {
-        return "<object class=\"ObjectColor\" name=\"" + key + "\"" + attributes + "><value key=\"r\" type=\"float\">" +
-               red + "</value><value key=\"g\" type=\"float\">0</value><value key=\"b\" type=\"float\">0</value></object>";
-    };
     const std::string site = writeFile(
-        "site.xml", configurationXml(object("ColorConfiguration", color("Loop", "0.2", " editable=\"false\""))));
-    const std::string user = writeFile(
-        "user.xml", configurationXml(object("ColorConfiguration", color("Loop", "1") + color("OuterLoop", "1"))));
+        "site.xml", configurationXml(storedObject("ColorConfiguration", storedColor("Loop", "0.2", " editable=\"false\""))));
+    const std::string user = writeFile("user.xml", configurationXml(storedObject(
+                                                       "ColorConfiguration", storedColor("Loop", "1") + storedColor("OuterLoop", "1"))));
     const ToolRun valueLocked = runTool({"show", "ColorConfiguration", "--system", site, "--user", user});
     ASSERT_EQ(valueLocked.status, 0) << valueLocked.err;
     EXPECT_EQ(textRow(valueLocked.out, "Loop"),
@@ -188,7 +184,8 @@ TEST_F(QvconfigShow, ProductDecidesWhatIsVisible)
 TEST_F(QvconfigShow, FileProblemsGoToStderrAndTheValuesAreStillShown)
 {
     const std::string broken = writeFile("broken.xml", "<QuarvaneConfiguration version=\"1\">\n<object name=\"x\">");
-    const std::string user = writeFile("user.xml", configurationXml(autoSave(intValue("AutoSaveInterval", "12"))));
+    const std::string user =
+        writeFile("user.xml", configurationXml(storedObject("AutoSaveConfiguration", storedValue("AutoSaveInterval", "int", "12"))));
     const struct
     {
         std::vector<std::string> files;
@@ -217,7 +214,7 @@ using QvconfigSecrets = QvconfigTest;
 // load warns about it.
 std::string userFileWithPasswords()
 {
-    return configurationXml(object(
+    return configurationXml(storedObject(
         "StandardFilesConfiguration",
         "<value key=\"ToolingPassword\" type=\"string\">" + SecurityTools::scrambleStringBase64("t0p-secret") +
             "</value><value key=\"CoilPricesPassword\" type=\"int\">5</value>"));

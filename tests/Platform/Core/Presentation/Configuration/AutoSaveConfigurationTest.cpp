@@ -1,14 +1,10 @@
 #include "Platform/Core/Presentation/Configuration/AutoSaveConfiguration.h"
 
 #include "Platform/Core/Service/BuildInformation/BuildInformation.h"
-#include "Platform/Core/Service/ConfigurationFramework/ConfigReader.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationManager.h"
 #include "EmissionLog.h"
-#include "tests/Platform/Core/Service/ConfigurationFramework/SampleObjects.h"
 
 #include <gtest/gtest.h>
-
-#include <QtCore/QTemporaryDir>
 
 #include <thread>
 #include <vector>
@@ -18,20 +14,6 @@ namespace
 using namespace Quarvane;
 using Testing::EmissionLog;
 using Log = std::vector<std::string>;
-
-TEST(AutoSaveConfiguration, NewGroupHoldsTheDefaultsAsUserSettingsOfItsProducts)
-{
-    AutoSaveConfiguration group;
-    EXPECT_EQ(group.getAutoSaveOption(), 0);
-    EXPECT_EQ(group.getAutoSaveIntervalInMinutes(), 5);
-    ASSERT_EQ(group.getConfigurationValues().size(), 2u);
-    for (const auto& value : group.getConfigurationValues())
-    {
-        EXPECT_EQ(value->getGuiVisibility(), 0);
-        EXPECT_EQ(value->getPersistence(), 0);
-        EXPECT_EQ(value->getProductType(), 37);
-    }
-}
 
 TEST(AutoSaveConfiguration, SetterAndCopyEmitOnceOnlyWhenSomethingDiffersAndLoadingAlways)
 {
@@ -66,22 +48,6 @@ TEST(AutoSaveConfiguration, OptionIsVisibleInTheProductsOfItsMask)
         EXPECT_EQ(group.isAutoSaveOptionVisible(), (product & 37) != 0) << "product " << product;
     }
     BuildInformation::setProductType(running);
-}
-
-TEST(AutoSaveConfiguration, LoadingThroughTheManagerReportsTheLoadedValues)
-{
-    QTemporaryDir dir;
-    const std::string user = Testing::writeFile(
-        dir, "user.xml",
-        Testing::configurationXml("<object name=\"AutoSaveConfiguration\">"
-                                  "<value key=\"AutoSaveEnabled\" type=\"int\">2</value></object>"));
-    ConfigurationManager manager;
-    auto group = std::make_shared<AutoSaveConfiguration>();
-    manager.addConfigurationObject(group, group->getName());
-    EmissionLog log;
-    log.watch(group->m_autoSaveOptionsChangedSignal, "options");
-    manager.loadConfiguration({}, user);
-    EXPECT_EQ(log.entries, Log{"options(5,2)"});
 }
 
 TEST(AutoSaveConfiguration, RacingThreadsRegisterOneInstanceOnce)

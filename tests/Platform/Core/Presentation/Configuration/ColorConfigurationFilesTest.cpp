@@ -4,11 +4,11 @@
 #include "Platform/Core/Service/ConfigurationFramework/ConfigWriter.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationManager.h"
 #include "ColorTestSupport.h"
+#include "tests/Platform/Core/Service/ConfigurationFramework/SampleObjects.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <QtCore/QFile>
 #include <QtCore/QRegularExpression>
 #include <QtCore/QTemporaryDir>
 
@@ -37,13 +37,8 @@ string colorXml(const string& key, const string& values, const string& attribute
 // Writes a file holding a colour group into `folder`.
 string writeGroup(const QTemporaryDir& folder, const char* name, const string& colors, const string& attributes = {})
 {
-    const QString path = folder.filePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray::fromStdString(
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<QuarvaneConfiguration version=\"1\">"
-        "<object name=\"ColorConfiguration\"" + attributes + ">" + colors + "</object></QuarvaneConfiguration>\n"));
-    return path.toStdString();
+    const string group = "<object name=\"ColorConfiguration\"" + attributes + ">" + colors + "</object>";
+    return Testing::writeFile(folder, name, Testing::configurationXml(group));
 }
 
 // The names of the colours a written file holds, in the order written.
@@ -95,7 +90,7 @@ TEST(ColorConfigurationFiles, SystemLocksHoldAgainstTheUserAndSavingWritesOnlyTh
     for (const ConfigurationFinding& refused : result.findings)
         EXPECT_THAT(refused.toString(),
                     ::testing::MatchesRegex(".*user\\.xml:[0-9]+:[0-9]+: ColorConfiguration/"
-                                            "Tool(Die|Pad)/[rgb]: ignored: .* locked at .*site\\.xml:2"));
+                                            "Tool(Die|Pad)/[rgb]: ignored: .* locked at .*site\\.xml:3"));
     EXPECT_EQ(log.entries, (std::vector<string>{"all()", "configuration()"}));
 
     const ColorConfiguration& colors = *loaded.colors;

@@ -275,7 +275,8 @@ std::string xmlOf(const ConfigurationObject& group)
 }
 
 // Each registered group, loaded from a system file that locks its first value, changed and saved,
-// comes back whole in a fresh group at the next start, the lock included.
+// comes back whole in a fresh group at the next start, the lock included; and its defaults keep
+// its own rules.
 TEST(ConfigurationGroups, EveryGroupComesBackFromItsFilesAsSavedAndKeepsTheSystemFilesLock)
 {
     ConfigurationManager::ScopedInstance scope;
@@ -300,6 +301,10 @@ TEST(ConfigurationGroups, EveryGroupComesBackFromItsFilesAsSavedAndKeepsTheSyste
             own ? Testing::storedValue(locked, value->getTypeName(), value->getValueText(), true)
                 : "<object class=\"" + object->getClassName() + "\" name=\"" + locked + "\" editable=\"false\"/>";
         QTemporaryDir dir;
+        // Written whole at its defaults, as a site file starts, the group loads without a finding:
+        // every default lies within its own rule.
+        const std::string defaults = Testing::writeFile(dir, "defaults.xml", xmlOf(*reloaded));
+        EXPECT_TRUE(second.loadConfiguration({defaults}, "").isClean());
         const std::string system =
             Testing::writeFile(dir, "system.xml", Testing::configurationXml(Testing::storedObject(name, lock)));
         const std::string user = dir.filePath("user.xml").toStdString();

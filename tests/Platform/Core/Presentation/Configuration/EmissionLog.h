@@ -40,12 +40,6 @@ public:
         return *this;
     }
 
-    template <class... Args>
-    EmissionLog& watch(const std::string& name, Signals::Signal<void(Args...)>& signal)
-    {
-        return watch(signal, name);
-    }
-
     // The entries so far, and forgets every emission.
     std::vector<std::string> take()
     {

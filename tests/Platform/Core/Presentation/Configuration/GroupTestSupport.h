@@ -29,6 +29,13 @@ inline std::string storedObject(const std::string& name, const std::string& cont
     return "<object name=\"" + name + "\">" + content + "</object>";
 }
 
+// A colour as the colour group stores it, with the given red and no green nor blue.
+inline std::string storedColor(const std::string& key, const std::string& red, const std::string& attributes = {})
+{
+    return "<object class=\"ObjectColor\" name=\"" + key + "\"" + attributes + ">" + storedValue("r", "float", red) +
+           storedValue("g", "float", "0") + storedValue("b", "float", "0") + "</object>";
+}
+
 // Reads `values` as the group's object in a single system file.
 template <class Group>
 void loadSystemFile(Group& group, const std::string& values)
@@ -43,7 +50,6 @@ struct LoadCase
     const char* key;
     const char* type;
     const char* text;
-    bool locked;
     const char* held;
 };
 
@@ -53,9 +59,8 @@ void expectLoaded(const std::vector<LoadCase>& cases)
     for (const LoadCase& c : cases)
     {
         Group group;
-        loadSystemFile(group, storedValue(c.key, c.type, c.text, c.locked));
-        EXPECT_EQ(group.getConfigurationValue(c.key)->getValueText(), c.held)
-            << c.key << " = " << c.text << (c.locked ? ", locked" : "");
+        loadSystemFile(group, storedValue(c.key, c.type, c.text));
+        EXPECT_EQ(group.getConfigurationValue(c.key)->getValueText(), c.held) << c.key << " = " << c.text;
     }
 }
 

@@ -74,11 +74,9 @@ TEST(InputModeConfiguration, CopyFromReportsEachDifferingValueInTableOrder)
 TEST(InputModeConfiguration, LoadingRepairsUnknownModesButKeepsSpeeds)
 {
     expectLoaded<Group>({
-        {"InputMode", "int", "0", false, "3"},           {"InputMode", "int", "4", false, "3"},
-        {"InputMode", "int", "2", false, "2"},           {"InputMode", "int", "0", true, "0"},
-        {"InputMode", "bool", "true", false, "3"},  // stored under another type: stays
-        {"LeftMouseButtonMode", "int", "0", false, "1"}, {"LeftMouseButtonMode", "int", "3", false, "3"},
-        {"LeftMouseButtonMode", "int", "9", true, "9"},  {"MouseZoomSpeed", "int", "250", false, "250"},
+        {"InputMode", "int", "0", "3"},           {"InputMode", "int", "4", "3"},
+        {"InputMode", "int", "2", "2"},           {"LeftMouseButtonMode", "int", "0", "1"},
+        {"LeftMouseButtonMode", "int", "3", "3"}, {"MouseZoomSpeed", "int", "250", "250"},
     });
     // The loaded 250 is compared before clamping: setting 250 again changes nothing.
     Group group;

@@ -12,12 +12,6 @@ using namespace Quarvane;
 using namespace Quarvane::Testing;
 using Engine = DrawingEngineConfiguration;
 
-std::string storedColor(const std::string& key, const std::string& red)
-{
-    return "<object class=\"ObjectColor\" name=\"" + key + "\">" + storedValue("r", "float", red) +
-           storedValue("g", "float", "0") + storedValue("b", "float", "0") + "</object>";
-}
-
 struct Reload
 {
     const char* name;

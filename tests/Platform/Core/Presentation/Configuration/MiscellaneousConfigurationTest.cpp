@@ -28,7 +28,7 @@ struct BuildScope
     }
 };
 
-#define WATCH(name) log.watch(#name, group.m_##name##ChangedSignal)
+#define WATCH(name) log.watch(group.m_##name##ChangedSignal, #name)
 void watchAll(EmissionLog& log, Misc& group)
 {
     WATCH(sheetShowRollAngle), WATCH(smoothingEnabled), WATCH(useSolidRepresentation);
@@ -92,36 +92,6 @@ TEST(MiscellaneousConfiguration, ComputedDefaultsFollowTheProductAndTheInstalled
         EXPECT_EQ(group.getPressanNewWindow(), testCase.pressan);
         EXPECT_EQ(group.getStagixNewWindowConfig().getDefaultValue(), testCase.stagix);
     }
-}
-
-// A common setter changes its own value and notifies once per change, with the new value.
-template <class T>
-void checkCommonSetter(const std::string& key, void (Misc::*set)(T), T (Misc::*get)() const,
-                       Signals::Signal<void(T)> Misc::*changed, T other)
-{
-    SCOPED_TRACE(key);
-    Misc group;
-    EmissionLog recorder;
-    recorder.watch(group.*changed, "changed");
-    (group.*set)((group.*get)());
-    (group.*set)(other);
-    (group.*set)(other);
-    EXPECT_EQ((group.*get)(), other);
-    EXPECT_EQ(value<T>(group, key).getValue(), other);
-    std::ostringstream expected;
-    expected.precision(17);
-    expected << std::boolalpha << "changed(" << other << ")";
-    EXPECT_EQ(recorder.entries, Names{expected.str()});
-}
-
-TEST(MiscellaneousConfiguration, CommonSettersChangeTheirOwnValueAndNotifyOncePerChange)
-{
-    checkCommonSetter(Misc::s_useSolidRepresentationTag, &Misc::setInitialUseSolidRepresentation,
-                      &Misc::getInitialUseSolidRepresentation, &Misc::m_useSolidRepresentationChangedSignal, false);
-    checkCommonSetter(Misc::s_referenceOptionTag, &Misc::setReferenceOptions, &Misc::getReferenceOption,
-                      &Misc::m_referenceOptionChangedSignal, -7);
-    checkCommonSetter(Misc::s_normalScaleFactorTag, &Misc::setNormalScaleFactor, &Misc::getNormalScaleFactor,
-                      &Misc::m_normalScaleFactorChangedSignal, 0.1);
 }
 
 // The comparison is made with the requested value; the clamped value is stored and emitted.

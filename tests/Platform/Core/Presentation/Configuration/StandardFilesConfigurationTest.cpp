@@ -4,7 +4,7 @@
 #include "Platform/Core/Service/ConfigurationFramework/ConfigWriter.h"
 #include "Platform/Core/Service/ConfigurationFramework/ConfigurationManager.h"
 #include "Platform/Core/Service/Security/SecurityTools.h"
-#include "EmissionLog.h"
+#include "GroupTestSupport.h"
 #include "tests/Platform/Core/Gui/WidgetTools/GuiApplication.h"
 #include "tests/Platform/Core/Service/Logging/LogCapture.h"
 
@@ -23,7 +23,7 @@ using Testing::LogCapture;
 using Files = StandardFilesConfiguration;
 using Names = std::vector<std::string>;
 
-#define WATCH(name) log.watch(#name, group.m_##name##ChangedSignal)
+#define WATCH(name) log.watch(group.m_##name##ChangedSignal, #name)
 void watchAll(EmissionLog& log, Files& group)
 {
     WATCH(language), WATCH(toolingPassword), WATCH(coilPricesPassword), WATCH(toolingFilePath);
@@ -42,13 +42,7 @@ std::string xmlValue(const std::string& key, const std::string& text, const std:
 
 std::string groupXml(const std::string& values)
 {
-    return "<QuarvaneConfiguration version=\"1\"><object name=\"StandardFilesConfiguration\">" + values +
-           "</object></QuarvaneConfiguration>";
-}
-
-void load(Files& group, const std::string& values)
-{
-    ConfigReader::fromXml(groupXml(values)).readConfigurationObject(group.getName(), group);
+    return Testing::configurationXml(Testing::storedObject("StandardFilesConfiguration", values));
 }
 
 // Real files in a temporary folder, read through a configuration manager that holds one group.
@@ -60,12 +54,7 @@ protected:
     {
         return m_folder.filePath(QString::fromStdString(name)).toStdString();
     }
-    std::string write(const std::string& name, const std::string& text)
-    {
-        QFile file(QString::fromStdString(path(name)));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(QByteArray::fromStdString(text)) >= 0);
-        return path(name);
-    }
+    std::string write(const std::string& name, const std::string& text) { return Testing::writeFile(m_folder, name, text); }
     QByteArray save(const std::string& file)
     {
         std::string error;
@@ -260,14 +249,14 @@ TEST(StandardFilesConfiguration, StoredPasswordsThatAreNotScrambledLoadAsWritten
     {
         Files group;
         group.setCurrentToolingPassword("before");
-        load(group, xmlValue("ToolingPassword", stored));
+        Testing::loadSystemFile(group, xmlValue("ToolingPassword", stored));
         EXPECT_EQ(group.getCurrentToolingPassword(), loaded) << stored;
     }
 
     // A file without passwords leaves them as they were, even one that looks scrambled.
     Files untouched;
     untouched.setCurrentCoilPricesPassword(secret);
-    load(untouched, xmlValue("DiesetFilePath", "/d"));
+    Testing::loadSystemFile(untouched, xmlValue("DiesetFilePath", "/d"));
     EXPECT_EQ(untouched.getCurrentCoilPricesPassword(), secret);
 
     // A value of the wrong type keeps the password, and the warning does not show it.
@@ -317,7 +306,7 @@ TEST(StandardFilesConfiguration, CopiesTakeValuesAndLeaveObserversAndTheRestrict
     source.setCurrentToolingPassword("pw");
     source.getConfigurationValue(Files::s_setSigmaFilePathTag)->setEditable(false);
     EmissionLog sourceLog;
-    sourceLog.watch("language", source.m_languageChangedSignal);
+    sourceLog.watch(source.m_languageChangedSignal, "language");
 
     Files copy(source);
     EXPECT_TRUE(copy.hasStandardRestrictionDirectory());
@@ -341,7 +330,7 @@ TEST(StandardFilesConfiguration, CopiesTakeValuesAndLeaveObserversAndTheRestrict
 TEST(StandardFilesConfiguration, TheLegacyItemIsEditableUnlessASystemFileLocksIt)
 {
     Files group;
-    load(group, xmlValue("ProductionFilePath", "", " editable=\"false\""));
+    Testing::loadSystemFile(group, xmlValue("ProductionFilePath", "", " editable=\"false\""));
     EXPECT_FALSE(group.getEditable(Files::ProductionFilePathType));
 }
 

@@ -3,7 +3,6 @@
 //   load USER [SYSTEM...]      loads the files                         -> ok
 //   set GROUP KEY TEXT         sets an int, bool or string value       -> ok
 //   reset GROUP KEY            puts a value back to its default        -> ok
-//   get GROUP KEY              the value's text                        -> TEXT
 //   save USER                  saves                                   -> saved [KEY,...] | failed WHY
 //   limit-file-size BYTES      no file of this process may grow larger -> ok
 //   hammer USER KEY COUNT      COUNT times: set Stress/KEY to 1..COUNT and save -> saved | failed WHY
@@ -127,8 +126,6 @@ std::string run(ConfigurationManager& manager, const std::string& line)
     ConfigurationValueBase* value = findValue(manager, first, second);
     if (value == nullptr)
         return "unknown " + first + "/" + second;
-    if (command == "get")
-        return value->getValueText();
     if (command == "reset")
         value->resetValue();
     else if (command != "set" || !setText(*value, third))

@@ -171,14 +171,6 @@ TEST_F(ConfigurationManagerTest, EntriesOfANewerReleaseSurviveLoadAndSave)
     EXPECT_TRUE(again.isValid()) << again.errorString();
 }
 
-TEST_F(ConfigurationManagerTest, ValueSetBackToItsDefaultLeavesTheFile)
-{
-    file("user.xml", "<object name=\"SampleGroup\"><value key=\"Count\" type=\"int\">11</value></object>");
-    manager.loadConfiguration({}, userFile);
-    group->value<int>("Count").setValue(5);
-    EXPECT_THAT(save(), Not(HasSubstr("Count")));
-}
-
 TEST_F(ConfigurationManagerTest, UnreadableUserFileIsReportedAppliesNothingAndIsKeptAside)
 {
     file("user.xml", "<object name=\"SampleGroup\"><value key=\"Count\" type=\"int\">11</value>");

@@ -18,9 +18,6 @@ public:
         QtMsgType type;
         std::string category;
         std::string message;
-        std::string file;
-        std::string function;
-        int line;
     };
 
     explicit LogCapture(const QString& filterRules = QStringLiteral("quarvane.*.debug=true"))
@@ -57,8 +54,7 @@ private:
     static void collect(QtMsgType type, const QMessageLogContext& context, const QString& message)
     {
         const auto text = [](const char* value) { return std::string(value != nullptr ? value : ""); };
-        active()->lines.push_back({type, text(context.category), message.toStdString(), text(context.file),
-                                   text(context.function), context.line});
+        active()->lines.push_back({type, text(context.category), message.toStdString()});
     }
 
     QtMessageHandler m_previous;
