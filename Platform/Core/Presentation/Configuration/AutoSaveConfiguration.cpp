@@ -44,8 +44,10 @@ AutoSaveConfiguration::AutoSaveConfiguration() : ConfigurationObject("AutoSaveCo
     addConfigurationValue(new ConfigurationValue<int>(
         s_autoSaveIntervalTag, "The interval in which each design is automatically saved in minutes.", 5, Shown,
         UserSetting, s_autoSaveProducts));
-    checkPosition<int>(*this, s_optionPosition, s_autoSaveOptionTag);
-    checkPosition<int>(*this, s_intervalPosition, s_autoSaveIntervalTag);
+    // Every instance declares the same values, so the first one built checks for all.
+    [[maybe_unused]] static const bool positionsChecked =
+        (checkPosition<int>(*this, s_optionPosition, s_autoSaveOptionTag),
+         checkPosition<int>(*this, s_intervalPosition, s_autoSaveIntervalTag), true);
 }
 
 AutoSaveConfiguration::~AutoSaveConfiguration() = default;
