@@ -62,8 +62,6 @@ TEST_F(QvconfigValueCommands, EditsWriteOneEntryOrNothing)
           R"(key="b" type="float">0.2<)"}},
         {{"lock", "--system", "site.xml", "ThreeDViewConfiguration"}, 0, "site.xml",
          {R"(<object name="ThreeDViewConfiguration" editable="false"/>)"}},
-        {{"set", "--user", "user.xml", "DrawingEngineConfiguration/ViewLabelFontSize", "9.5"}, 1, "user.xml",
-         {"\"9.5\" is not a valid int"}},
         {{"set", "--user", "user.xml", "ColorConfiguration/BackgroundTopColor", "256,0,0"}, 1, "user.xml",
          {"is no colour"}},
         {{"set", "--user", "user.xml", "MiscellaneousConfiguration/ReadOnlyMode", "true"}, 1, "user.xml",
