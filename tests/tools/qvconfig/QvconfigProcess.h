@@ -66,12 +66,6 @@ private:
     QTemporaryDir m_folder;
 };
 
-inline QJsonObject loadSchema()
-{
-    QFile file(QV_JSON_SCHEMA);
-    return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
-}
-
 // The subset of JSON Schema docs/qvconfig-json-schema.json uses: $ref into $defs, anyOf, const,
 // enum, type, required, properties, additionalProperties false, items, minItems and maxItems.
 inline void validate(const QJsonValue& value, const QJsonObject& schema, const QJsonObject& root, const QString& at,

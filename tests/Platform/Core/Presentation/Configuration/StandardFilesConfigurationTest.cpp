@@ -8,8 +8,6 @@
 #include "tests/Platform/Core/Gui/WidgetTools/GuiApplication.h"
 #include "tests/Platform/Core/Service/Logging/LogCapture.h"
 
-#include <gtest/gtest.h>
-
 #include <QtCore/QCoreApplication>
 #include <QtCore/QFile>
 #include <QtCore/QTemporaryDir>
