@@ -1,30 +1,17 @@
 #pragma once
 
+#include "QvconfigTestSupport.h"
+
 #include <QtCore/QDir>
-#include <QtCore/QFile>
-#include <QtCore/QJsonArray>
-#include <QtCore/QJsonDocument>
-#include <QtCore/QJsonObject>
 #include <QtCore/QProcess>
-#include <QtCore/QTemporaryDir>
 
-#include <gtest/gtest.h>
-
+#include <climits>
 #include <cmath>
-#include <string>
-#include <vector>
 
 namespace Quarvane
 {
 namespace QvconfigTesting
 {
-
-struct ProcessRun
-{
-    int status = -1;
-    std::string out;
-    std::string err;
-};
 
 // Runs the installed-style executable in a folder of its own, as an administrator runs it: file
 // names relative to that folder, no XDG_RUNTIME_DIR (as under sudo) and the default product.
@@ -39,7 +26,7 @@ protected:
             folder.remove(name);
     }
 
-    ProcessRun qvconfig(const std::vector<std::string>& arguments) const
+    ToolRun qvconfig(const std::vector<std::string>& arguments) const
     {
         QStringList list;
         for (const std::string& argument : arguments)
@@ -79,90 +66,44 @@ private:
     QTemporaryDir m_folder;
 };
 
-// `text` is `pattern`, where a leading or trailing "..." stands for any text.
-inline bool matches(const std::string& text, std::string pattern)
-{
-    const bool anyStart = pattern.rfind("...", 0) == 0;
-    if (anyStart)
-        pattern.erase(0, 3);
-    const bool anyEnd = pattern.size() >= 3 && pattern.compare(pattern.size() - 3, 3, "...") == 0;
-    if (anyEnd)
-        pattern.resize(pattern.size() - 3);
-    if (anyStart && anyEnd)
-        return text.find(pattern) != std::string::npos;
-    if (pattern.size() > text.size())
-        return false;
-    return anyStart ? text.compare(text.size() - pattern.size(), pattern.size(), pattern) == 0
-                    : anyEnd ? text.compare(0, pattern.size(), pattern) == 0 : text == pattern;
-}
-
-inline QJsonObject loadSchema()
-{
-    QFile file(QV_JSON_SCHEMA);
-    return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
-}
-
-inline bool hasType(const QJsonValue& value, const QString& type)
-{
-    if (type == "integer")
-        return value.isDouble() && std::floor(value.toDouble()) == value.toDouble();
-    return (type == "number" && value.isDouble()) || (type == "string" && value.isString()) ||
-           (type == "boolean" && value.isBool()) || (type == "null" && value.isNull()) ||
-           (type == "object" && value.isObject()) || (type == "array" && value.isArray());
-}
-
 // The subset of JSON Schema docs/qvconfig-json-schema.json uses: $ref into $defs, anyOf, const,
 // enum, type, required, properties, additionalProperties false, items, minItems and maxItems.
 inline void validate(const QJsonValue& value, const QJsonObject& schema, const QJsonObject& root, const QString& at,
                      QStringList& errors)
 {
     if (schema.contains("$ref"))
-    {
-        const QString name = schema.value("$ref").toString().section('/', -1);
-        return validate(value, root.value("$defs").toObject().value(name).toObject(), root, at, errors);
-    }
-    if (schema.contains("anyOf"))
-    {
-        bool any = false;
-        for (const QJsonValue& option : schema.value("anyOf").toArray())
-        {
+        return validate(value, root["$defs"][schema["$ref"].toString().section('/', -1)].toObject(), root, at, errors);
+    const QJsonArray anyOf = schema["anyOf"].toArray();
+    if (!anyOf.isEmpty() && std::none_of(anyOf.begin(), anyOf.end(), [&](const QJsonValue& option) {
             QStringList optionErrors;
             validate(value, option.toObject(), root, at, optionErrors);
-            any = any || optionErrors.isEmpty();
-        }
-        if (!any)
-            errors << at + ": matches no choice of anyOf";
-    }
-    if (schema.contains("const") && value != schema.value("const"))
-        errors << at + ": not " + QJsonDocument(QJsonArray{schema.value("const")}).toJson(QJsonDocument::Compact);
-    if (schema.contains("enum") && !schema.value("enum").toArray().contains(value))
-        errors << at + ": not one of the enum";
-    if (schema.contains("type"))
-    {
-        const QJsonValue type = schema.value("type");
-        const QJsonArray types = type.isArray() ? type.toArray() : QJsonArray{type};
-        if (std::none_of(types.begin(), types.end(), [&](const QJsonValue& t) { return hasType(value, t.toString()); }))
-            return void(errors << at + ": not of type " + QJsonDocument(types).toJson(QJsonDocument::Compact));
-    }
-    const QJsonObject properties = schema.value("properties").toObject();
-    const QJsonObject object = value.toObject();
-    for (const QJsonValue& required : schema.value("required").toArray())
+            return optionErrors.isEmpty();
+        }))
+        errors << at + ": matches no choice of anyOf";
+    if ((schema.contains("const") && value != schema["const"]) ||
+        (schema.contains("enum") && !schema["enum"].toArray().contains(value)))
+        errors << at + ": not the constant or not one of the enum";
+    const QJsonArray types = schema["type"].isArray() ? schema["type"].toArray() : QJsonArray{schema["type"]};
+    const QString type = QStringList{"null", "boolean", "number", "string", "array", "object"}.value(value.type());
+    const bool integer = value.isDouble() && std::floor(value.toDouble()) == value.toDouble();
+    if (schema.contains("type") && !types.contains(type) && !(integer && types.contains("integer")))
+        return void(errors << at + ": not of type " + QJsonDocument(types).toJson(QJsonDocument::Compact));
+    const QJsonObject properties = schema["properties"].toObject(), object = value.toObject();
+    for (const QJsonValue& required : schema["required"].toArray())
         if (!object.contains(required.toString()))
             errors << at + ": lacks " + required.toString();
-    for (auto field = object.begin(); value.isObject() && field != object.end(); ++field)
+    for (auto field = object.begin(); field != object.end(); ++field)
     {
         if (properties.contains(field.key()))
-            validate(field.value(), properties.value(field.key()).toObject(), root, at + "/" + field.key(), errors);
-        else if (schema.value("additionalProperties") == QJsonValue(false))
+            validate(field.value(), properties[field.key()].toObject(), root, at + "/" + field.key(), errors);
+        else if (schema["additionalProperties"] == QJsonValue(false))
             errors << at + ": has undocumented " + field.key();
     }
     const QJsonArray items = value.toArray();
-    if (value.isArray() && schema.contains("minItems") && items.size() < schema.value("minItems").toInt())
-        errors << at + ": too few items";
-    if (value.isArray() && schema.contains("maxItems") && items.size() > schema.value("maxItems").toInt())
-        errors << at + ": too many items";
-    for (int index = 0; value.isArray() && schema.contains("items") && index < items.size(); ++index)
-        validate(items[index], schema.value("items").toObject(), root, at + "/" + QString::number(index), errors);
+    if (value.isArray() && (items.size() < schema["minItems"].toInt(0) || items.size() > schema["maxItems"].toInt(INT_MAX)))
+        errors << at + ": too few or too many items";
+    for (int index = 0; schema.contains("items") && index < items.size(); ++index)
+        validate(items[index], schema["items"].toObject(), root, at + "/" + QString::number(index), errors);
 }
 
 inline QStringList schemaErrors(const QJsonObject& document, const QJsonObject& schema)

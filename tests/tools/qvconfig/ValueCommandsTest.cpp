@@ -1,8 +1,6 @@
 // The value commands, run as the administrator runs them: the real executable on real files.
 #include "QvconfigProcess.h"
 
-#include "Platform/Core/Service/ConfigurationFramework/ConfigReader.h"
-
 #include <QtCore/QJsonArray>
 #include <QtCore/QJsonDocument>
 #include <QtCore/QJsonObject>
@@ -53,8 +51,6 @@ TEST_F(QvconfigValueCommands, EditsWriteOneEntryOrNothing)
         std::string file;  // the file the command changes
         std::vector<std::string> expected;  // in the file after a success, on stderr after a refusal
     } cases[] = {
-        {{"set", "--user", "user.xml", "AutoSaveConfiguration/AutoSaveInterval", "15"}, 0, "user.xml",
-         {R"(key="AutoSaveInterval" type="int">15<)"}},
         {{"set", "--user", "new.xml", "DrawingEngineConfiguration/ViewLabelFontSize", " 12 "}, 0, "new.xml",
          {R"(<object name="DrawingEngineConfiguration">)", R"(type="int">12<)"}},
         {{"set", "--user", "user.xml", "ColorConfiguration/BackgroundTopColor", "255,0,51"}, 0, "user.xml",
@@ -62,8 +58,6 @@ TEST_F(QvconfigValueCommands, EditsWriteOneEntryOrNothing)
           R"(key="b" type="float">0.2<)"}},
         {{"lock", "--system", "site.xml", "ThreeDViewConfiguration"}, 0, "site.xml",
          {R"(<object name="ThreeDViewConfiguration" editable="false"/>)"}},
-        {{"set", "--user", "user.xml", "DrawingEngineConfiguration/ViewLabelFontSize", "9.5"}, 1, "user.xml",
-         {"\"9.5\" is not a valid int"}},
         {{"set", "--user", "user.xml", "ColorConfiguration/BackgroundTopColor", "256,0,0"}, 1, "user.xml",
          {"is no colour"}},
         {{"set", "--user", "user.xml", "MiscellaneousConfiguration/ReadOnlyMode", "true"}, 1, "user.xml",
@@ -82,7 +76,7 @@ TEST_F(QvconfigValueCommands, EditsWriteOneEntryOrNothing)
         SCOPED_TRACE(test.arguments.front() + " " + test.arguments.back());
         SetUp();
         const std::string before = read(test.file);
-        const ProcessRun run = qvconfig(test.arguments);
+        const ToolRun run = qvconfig(test.arguments);
         EXPECT_EQ(run.status, test.status) << run.err;
         const std::string after = read(test.file);
         const std::string& where = test.status == 0 ? after : run.err;
@@ -104,7 +98,7 @@ TEST_F(QvconfigValueCommands, EditsWriteOneEntryOrNothing)
 TEST_F(QvconfigValueCommands, FailedWritesLeaveTheFileAsItWas)
 {
     write("notAFolder", "x");
-    ProcessRun run = qvconfig({"set", "--user", "notAFolder/user.xml", "AutoSaveConfiguration/AutoSaveInterval", "7"});
+    ToolRun run = qvconfig({"set", "--user", "notAFolder/user.xml", "AutoSaveConfiguration/AutoSaveInterval", "7"});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("cannot write notAFolder/user.xml: "), std::string::npos) << run.err;
 
@@ -122,16 +116,16 @@ TEST_F(QvconfigValueCommands, ReadCommandsAnswerOnStdout)
     {
         std::vector<std::string> arguments;
         int status;
-        std::string out;  // the whole of stdout, or with a trailing "..." a part of it
+        std::string out;  // a part of stdout
         std::string err;  // a part of stderr
     } cases[] = {
         {{"get", "SoftwareManualConfiguration/ManualLanguage"}, 0, "\"English\"\n", ""},
         {{"get", "AutoSaveConfiguraton/AutoSaveInterval"}, 1, "", "did you mean AutoSaveConfiguration, UpdateConfiguration?"},
         {{"get", "AutoSaveConfiguration"}, 1, "", "name one of its values"},
-        {{"describe", "MiscellaneousConfiguration/ReadOnlyMode"}, 0, "...  set by       administrator\n...", ""},
-        {{"describe", "AutoSaveConfiguration"}, 0, "...  AutoSaveEnabled   int   0        0 Disable, 1 Enable...", ""},
-        {{"describe", "AutoSaveConfiguration", "--wide"}, 0, "...Enable(1) or Ask the User(2)\n...", ""},
-        {{"help", "lock"}, 0, "Usage: qvconfig lock --system FILE GROUP/KEY [VALUE]\n...", ""},
+        {{"describe", "MiscellaneousConfiguration/ReadOnlyMode"}, 0, "  set by       administrator\n", ""},
+        {{"describe", "AutoSaveConfiguration"}, 0, "  AutoSaveEnabled   int   0        0 Disable, 1 Enable", ""},
+        {{"describe", "AutoSaveConfiguration", "--wide"}, 0, "Enable(1) or Ask the User(2)\n", ""},
+        {{"help", "lock"}, 0, "Usage: qvconfig lock --system FILE GROUP/KEY [VALUE]\n", ""},
         {{"help", "frobnicate"}, 2, "", "help takes one command"},
         {{"--version"}, 0, "qvconfig 0.1.0\n", ""},
         {{"show", "--format", "xml"}, 2, "", "use it with --changed"},
@@ -139,9 +133,9 @@ TEST_F(QvconfigValueCommands, ReadCommandsAnswerOnStdout)
     for (const auto& test : cases)
     {
         SCOPED_TRACE(test.arguments.front() + " " + test.arguments.back());
-        const ProcessRun run = qvconfig(test.arguments);
+        const ToolRun run = qvconfig(test.arguments);
         EXPECT_EQ(run.status, test.status) << run.err;
-        EXPECT_TRUE(matches(run.out, test.out)) << run.out;
+        EXPECT_NE(run.out.find(test.out), std::string::npos) << run.out;
         EXPECT_NE(run.err.find(test.err), std::string::npos) << run.err;
     }
     // Pictures: no stray Qt message without XDG_RUNTIME_DIR, and only a name that says PNG.
@@ -157,30 +151,20 @@ TEST_F(QvconfigValueCommands, CheckReadsAsUserOrSystemFile)
     write("admin.xml", R"(<QuarvaneConfiguration>
   <object name="MiscellaneousConfiguration"><value key="ReadOnlyMode" type="bool">true</value></object>
 </QuarvaneConfiguration>)");
-    const struct
-    {
-        std::vector<std::string> arguments;
-        int status;
-        std::string out;
-    } cases[] = {
-        {{"check", "admin.xml"}, 1,
-         "admin.xml:2:82: warning: MiscellaneousConfiguration/ReadOnlyMode: an administrator value is read from "
-         "system files only; ignored\nadmin.xml: 1 finding\n"},
-        {{"check", "--as-system", "admin.xml"}, 0, "admin.xml: clean\n"},
-    };
-    for (const auto& test : cases)
-    {
-        SCOPED_TRACE(test.arguments.size());
-        const ProcessRun run = qvconfig(test.arguments);
-        EXPECT_EQ(run.status, test.status) << run.err;
-        EXPECT_EQ(run.out, test.out);
-    }
+    const ToolRun asUser = qvconfig({"check", "admin.xml"});
+    EXPECT_EQ(asUser.status, 1);
+    EXPECT_EQ(asUser.out, "admin.xml:2:82: warning: MiscellaneousConfiguration/ReadOnlyMode: an administrator value is "
+                          "read from system files only; ignored\nadmin.xml: 1 finding\n");
+    const ToolRun asSystem = qvconfig({"check", "--as-system", "admin.xml"});
+    EXPECT_EQ(asSystem.status, 0) << asSystem.err;
+    EXPECT_EQ(asSystem.out, "admin.xml: clean\n");
 }
 
 // Every command's JSON against the schema in docs/, so the schema and the output cannot part.
 TEST_F(QvconfigValueCommands, JsonFollowsTheDocumentedSchema)
 {
-    const QJsonObject schema = loadSchema();
+    QFile file(QV_JSON_SCHEMA);
+    const QJsonObject schema = file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
     ASSERT_FALSE(schema.isEmpty());
     const std::vector<std::vector<std::string>> commands{
         {"show", "--format", "json", "--system", "site.xml", "--user", "user.xml"},
@@ -192,7 +176,7 @@ TEST_F(QvconfigValueCommands, JsonFollowsTheDocumentedSchema)
     for (const std::vector<std::string>& command : commands)
     {
         SCOPED_TRACE(command.front());
-        const ProcessRun run = qvconfig(command);
+        const ToolRun run = qvconfig(command);
         const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(run.out));
         ASSERT_TRUE(document.isObject()) << run.out;
         EXPECT_EQ(schemaErrors(document.object(), schema), QStringList());
@@ -215,7 +199,6 @@ TEST_F(QvconfigValueCommands, JsonFollowsTheDocumentedSchema)
 // the next command, is its standard output, then its standard error, then "[exit N]" unless 0.
 TEST_F(QvconfigValueCommands, AdministratorGuideExamplesHold)
 {
-    SetUp();
     QFile guide(QV_ADMINISTRATOR_GUIDE);
     ASSERT_TRUE(guide.open(QIODevice::ReadOnly));
     const QStringList lines = QString::fromUtf8(guide.readAll()).split('\n');
@@ -239,7 +222,7 @@ TEST_F(QvconfigValueCommands, AdministratorGuideExamplesHold)
         std::string expected;
         while (index + 1 < lines.size() && !lines[index + 1].startsWith("$ ") && lines[index + 1] != "```")
             expected += lines[++index].toStdString() + "\n";
-        const ProcessRun run = qvconfig(arguments);
+        const ToolRun run = qvconfig(arguments);
         if (redirect >= 0)
             write(words[redirect + 1].toStdString(), run.out);
         const std::string actual = (redirect >= 0 ? std::string() : run.out) + run.err +

@@ -7,7 +7,6 @@
 #include "tests/Platform/Core/Service/ConfigurationFramework/SampleObjects.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <QtCore/QRegularExpression>
 #include <QtCore/QTemporaryDir>

@@ -17,8 +17,6 @@
 
 #include "GroupTestSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <functional>
 #include <memory>

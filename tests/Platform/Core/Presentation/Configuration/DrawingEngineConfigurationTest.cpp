@@ -2,8 +2,6 @@
 
 #include "GroupTestSupport.h"
 
-#include <gtest/gtest.h>
-
 namespace
 {
 using namespace Quarvane;

@@ -4,8 +4,6 @@
 
 #include "GroupTestSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <memory>
 
 namespace

@@ -6,8 +6,6 @@
 
 #include "GroupTestSupport.h"
 
-#include <gtest/gtest.h>
-
 namespace
 {
 using namespace Quarvane;

@@ -1,7 +1,6 @@
 #include "SampleObjects.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <cstring>
 #include <limits>

@@ -4,7 +4,6 @@
 #include "SampleObjects.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QElapsedTimer>

@@ -3,7 +3,6 @@
 #include "SampleObjects.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <QtCore/QDir>
 #include <QtCore/QRegularExpression>
