@@ -5,8 +5,13 @@
 
 #include <gmock/gmock.h>
 
+#include <QtCore/QFileInfo>
 #include <QtCore/QProcess>
 
+#include <sys/mount.h>
+
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <memory>
 
@@ -177,6 +182,36 @@ TEST(FailedSave, KeepsTheOldFile)
     EXPECT_THAT(client.ask("save " + user), StartsWith("failed cannot write " + user + ": "));
     EXPECT_EQ(readFile(user), before);
     EXPECT_TRUE(QDir(dir.path()).entryList({"user.xml.*"}, QDir::Files | QDir::Hidden).filter("tmp").isEmpty());
+}
+
+// A full disk fails differently (ENOSPC, possibly only at the flush): a real one, a tiny tmpfs.
+TEST(FailedSave, OnAFullDiskKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    const QByteArray mountPoint = QFile::encodeName(dir.path());
+    if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "a small tmpfs cannot be mounted here (needs root): " << std::strerror(errno);
+    const std::string user = writeFile(
+        dir, "user.xml", configurationXml("<object name=\"SampleGroup\"><value key=\"Count\" type=\"int\">10</value></object>"));
+    const std::string before = readFile(user);
+    {
+        // Fill the disk, then give back just enough for the lock file.
+        std::ofstream filler(dir.filePath("filler").toStdString(), std::ios::binary);
+        const std::string block(4096, 'x');
+        while (filler.write(block.data(), block.size()))
+            filler.flush();
+    }
+    QFile::resize(dir.filePath("filler"), QFileInfo(dir.filePath("filler")).size() - 8192);
+    ConfigurationManager manager;
+    auto group = std::make_shared<SampleGroup>();
+    manager.addConfigurationObject(group, "SampleGroup");
+    manager.loadConfiguration({}, user);
+    group->value<std::string>("Path").setValue(std::string(20000, 'p'));
+    const ConfigurationSaveResult result = manager.saveUserConfiguration(user);
+    EXPECT_FALSE(result.saved);
+    EXPECT_THAT(result.error, HasSubstr("cannot write " + user + ": "));
+    EXPECT_EQ(readFile(user), before);
+    ::umount(mountPoint.constData());
 }
 
 }  // namespace
