@@ -11,7 +11,12 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <string_view>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace Quarvane
 {
@@ -24,7 +29,7 @@ const char s_formatVersion[] = "1";
 
 // QString::fromUtf8 drops a byte order mark at the start of the text. In a name it is a character
 // like any other: dropped, it could turn a key the file holds twice over into one that repeats.
-QString fromStd(const std::string& text)
+QString fromStd(std::string_view text)
 {
     static const std::string byteOrderMark = "\xEF\xBB\xBF";
     QString marks;
@@ -48,74 +53,67 @@ QString escaped(QStringView text)
     return shown;
 }
 
-QString escaped(const std::string& text) { return escaped(fromStd(text)); }
+QString escaped(std::string_view text) { return escaped(fromStd(text)); }
 
-struct Position
-{
-    long long line = 1;
-    long long column = 1;
-};
+using Position = ConfigDocument::Position;
 
 bool isUtf8Continuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
-// Line and column of a byte offset, counting characters, not bytes. The parse walks its nodes in
-// file order, so each position continues from the one before and the file is scanned once.
-class PositionCursor
+// Bytes less UTF-8 continuation bytes (10xxxxxx), eight bytes at a time: a continuation
+// byte is one whose top bit is set and whose next bit, shifted into the top, is not; the
+// multiplication adds up the one bit left in each byte.
+long long countCharacters(const char* begin, const char* end)
 {
-public:
-    explicit PositionCursor(const QByteArray& bytes) : m_bytes(bytes) {}
-
-    Position at(std::size_t offset)
+    long long count = end - begin;
+    const char* byte = begin;
+    for (; end - byte >= 8; byte += 8)
     {
-        offset = std::min(offset, static_cast<std::size_t>(m_bytes.size()));
-        if (offset < m_offset)
-        {
-            m_offset = 0;
-            m_position = Position();
-        }
-        const char* const data = m_bytes.constData();
-        const char* lineStart = nullptr;
-        for (const char* newline = data + m_offset;
-             (newline = static_cast<const char*>(std::memchr(newline, '\n', offset - (newline - data)))) != nullptr;
-             ++newline)
-        {
-            ++m_position.line;
-            lineStart = newline + 1;
-        }
-        if (lineStart != nullptr)
-        {
-            m_position.column = 1;
-            m_offset = static_cast<std::size_t>(lineStart - data);
-        }
-        m_position.column += countCharacters(data + m_offset, data + offset);
-        m_offset = offset;
-        return m_position;
+        std::uint64_t word;
+        std::memcpy(&word, byte, sizeof word);
+        const std::uint64_t continuations = (word & ~(word << 1) & 0x8080808080808080ull) >> 7;
+        count -= static_cast<long long>((continuations * 0x0101010101010101ull) >> 56);
     }
+    for (; byte != end; ++byte)
+        count -= isUtf8Continuation(static_cast<unsigned char>(*byte));
+    return count;
+}
 
-private:
-    // Bytes less UTF-8 continuation bytes (10xxxxxx), eight bytes at a time: a continuation
-    // byte is one whose top bit is set and whose next bit, shifted into the top, is not; the
-    // multiplication adds up the one bit left in each byte.
-    static long long countCharacters(const char* begin, const char* end)
+// Line and column of a byte offset, counting characters, not bytes.
+Position positionAt(const QByteArray& bytes, std::size_t offset)
+{
+    offset = std::min(offset, static_cast<std::size_t>(bytes.size()));
+    const char* const data = bytes.constData();
+    Position position;
+    const char* lineStart = data;
+    for (const char* newline = data;
+         (newline = static_cast<const char*>(std::memchr(newline, '\n', offset - (newline - data)))) != nullptr;
+         ++newline)
     {
-        long long count = end - begin;
-        const char* byte = begin;
-        for (; end - byte >= 8; byte += 8)
-        {
-            std::uint64_t word;
-            std::memcpy(&word, byte, sizeof word);
-            const std::uint64_t continuations = (word & ~(word << 1) & 0x8080808080808080ull) >> 7;
-            count -= static_cast<long long>((continuations * 0x0101010101010101ull) >> 56);
-        }
-        for (; byte != end; ++byte)
-            count -= isUtf8Continuation(static_cast<unsigned char>(*byte));
-        return count;
+        ++position.line;
+        lineStart = newline + 1;
     }
+    position.column += countCharacters(lineStart, data + offset);
+    return position;
+}
 
-    const QByteArray& m_bytes;
-    std::size_t m_offset = 0;
-    Position m_position;
-};
+// The '>' that ends the start tag whose name begins at `offset`: the first one outside a quoted
+// attribute value. Only a tag that parsed is looked at, so its quotes pair up.
+std::size_t endOfStartTagAt(const QByteArray& bytes, std::size_t offset)
+{
+    const std::size_t size = static_cast<std::size_t>(bytes.size());
+    const char* const data = bytes.constData();
+    for (char quote = 0; offset < size; ++offset)
+    {
+        const char character = data[offset];
+        if (quote != 0)
+            quote = character == quote ? 0 : quote;
+        else if (character == '"' || character == '\'')
+            quote = character;
+        else if (character == '>')
+            return offset;
+    }
+    return size;
+}
 
 // Eight bytes at a time while they are printable ASCII, the bulk of any configuration file.
 bool eightPrintableAsciiBytes(const unsigned char* bytes)
@@ -128,9 +126,35 @@ bool eightPrintableAsciiBytes(const unsigned char* bytes)
     return ((word & highBits) | belowSpace) == 0;
 }
 
+// Sixteen bytes at a time while they are printable ASCII, tabs or line ends: a file's indentation
+// and line ends then cost no step of their own. Counts the '<' among them into `tags`.
+bool sixteenPlainBytes(const char* bytes, std::size_t& tags)
+{
+#ifdef __SSE2__
+    const __m128i word = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
+    // Compared as signed bytes, those of 0x80 and above count as below a space too.
+    const __m128i belowSpace = _mm_cmplt_epi8(word, _mm_set1_epi8(0x20));
+    const __m128i blank = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(word, _mm_set1_epi8('\n')),
+                                                    _mm_cmpeq_epi8(word, _mm_set1_epi8('\t'))),
+                                       _mm_cmpeq_epi8(word, _mm_set1_epi8('\r')));
+    if (_mm_movemask_epi8(_mm_andnot_si128(blank, belowSpace)) != 0)
+        return false;
+    for (unsigned opening = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(word, _mm_set1_epi8('<'))));
+         opening != 0; opening &= opening - 1)
+        ++tags;
+    return true;
+#else
+    (void)bytes;
+    (void)tags;
+    return false;
+#endif
+}
+
 // The first byte that is not UTF-8 or a character XML cannot hold, and what is wrong with it.
 // Finding it here lets a message show where it stands and what it is, without its text.
-bool findUnreadableText(const QByteArray& bytes, std::size_t& offset, QString& what)
+// Also counts the '<' in the text it passes quickly, a lower bound of the file's tags that sizes
+// the parsed document.
+bool findUnreadableText(const QByteArray& bytes, std::size_t& offset, QString& what, std::size_t& tags)
 {
     using Utf8 = boost::locale::utf::utf_traits<char>;
     const char* const begin = bytes.constData();
@@ -138,6 +162,11 @@ bool findUnreadableText(const QByteArray& bytes, std::size_t& offset, QString& w
     const char* current = begin;
     while (current != end)
     {
+        if (end - current >= 16 && sixteenPlainBytes(current, tags))
+        {
+            current += 16;
+            continue;
+        }
         if (end - current >= 8 && eightPrintableAsciiBytes(reinterpret_cast<const unsigned char*>(current)))
         {
             current += 8;
@@ -145,6 +174,7 @@ bool findUnreadableText(const QByteArray& bytes, std::size_t& offset, QString& w
         }
         const char* const start = current;
         const boost::locale::utf::code_point code = Utf8::decode(current, end);
+        tags += code == '<';
         if (code == boost::locale::utf::illegal || code == boost::locale::utf::incomplete)
             what = QStringLiteral("the text is not UTF-8");
         else if (code < 0x20 && code != '\t' && code != '\n' && code != '\r')
@@ -242,19 +272,59 @@ QString describe(const pugi::xml_parse_result& result, bool atEnd)
     }
 }
 
-// pugixml parses a copy of the file in place; the walk over its tree checks everything the format
-// requires and builds the ConfigNode tree. pugixml stops at the first fault in the XML but keeps
-// what it parsed before it, so the walk still finds an earlier fault of the format, and the first
-// fault in the file is the one reported.
-class Parser
+// The length of `text` up to its first `stop` or `alsoStop`: strcspn for the short texts of a
+// configuration file, without a call for each.
+std::size_t plainLength(const char* text, char stop, char alsoStop)
+{
+    const char* end = text;
+    while (*end != '\0' && *end != stop && *end != alsoStop)
+        ++end;
+    return static_cast<std::size_t>(end - text);
+}
+
+// strcmp for the short names of the format, without a call for each.
+bool isName(const char* name, const char* known)
+{
+    for (; *known != '\0'; ++name, ++known)
+        if (*name != *known)
+            return false;
+    return *name == '\0';
+}
+
+std::size_t hashOf(std::uint32_t parent, ConfigNode::Kind kind, std::string_view name)
+{
+    const std::size_t place = (static_cast<std::size_t>(parent) << 2) | static_cast<std::size_t>(kind);
+    return std::hash<std::string_view>()(name) ^ (place * 0x9E3779B97F4A7C15ull);
+}
+
+bool isEntry(const ConfigDocument::Entry& entry, std::uint32_t parent, ConfigNode::Kind kind,
+             std::string_view className, std::string_view name)
+{
+    return entry.parent == parent && entry.kind == kind && entry.name == name &&
+           (kind != ConfigNode::Kind::Object || entry.effectiveClassName() == className);
+}
+}  // namespace
+
+// pugixml parses a copy of the file in place, which the document keeps; the walk over pugixml's
+// tree checks everything the format requires and records each element as an entry of views into
+// that copy. pugixml stops at the first fault in the XML but keeps what it parsed before it, so
+// the walk still finds an earlier fault of the format, and the first fault in the file is the one
+// reported.
+class ConfigDocument::Parser
 {
 public:
-    Parser(const QByteArray& bytes, ConfigNode& root)
-        : m_bytes(bytes), m_buffer(bytes.constData(), bytes.size()), m_root(root), m_positions(bytes)
+    Parser(const QByteArray& bytes, std::size_t expectedEntries, ConfigDocument& document)
+        : m_bytes(bytes), m_buffer(document.m_buffer), m_document(document)
     {
         // Parsing in place, pugixml drops text at the very end of a buffer that does not end in a
         // terminator; text after the root element must reach the check below.
+        m_buffer.reserve(bytes.size() + 1);
+        m_buffer.append(bytes);
         m_buffer.append('\0');
+        m_document.m_original = bytes;
+        m_document.m_entries.reserve(expectedEntries);
+        m_document.m_index.reserve(expectedEntries);
+        m_document.m_entries.emplace_back();
     }
 
     bool run()
@@ -269,7 +339,10 @@ public:
             m_xml.load_buffer_inplace(m_buffer.data(), static_cast<std::size_t>(m_buffer.size()), options | blanks,
                                       pugi::encoding_utf8);
         if (!result)
+        {
+            m_parseFailed = true;
             m_unfinished = lastParsedNode();
+        }
         walkDocument(!result);
         if (!result && m_error.isEmpty())
         {
@@ -343,6 +416,8 @@ private:
         return rest <= 1 || std::memchr(m_bytes.constData() + offset + 1, '>', rest - 1) == nullptr;
     }
 
+    bool isUnfinished(const pugi::xml_node node) const { return m_parseFailed && node == m_unfinished; }
+
     // The node pugixml was in when it stopped; its tag or text may be cut short.
     pugi::xml_node lastParsedNode() const
     {
@@ -379,7 +454,8 @@ private:
                 sawRoot = true;
                 if (!startRoot(child))
                     return;
-                walkChildren(child, m_root, 1);
+                walkChildren(child, 0, 1);
+                m_document.m_entries.front().end = static_cast<std::uint32_t>(m_document.m_entries.size());
                 if (!m_error.isEmpty())
                     return;
                 break;
@@ -395,7 +471,7 @@ private:
     bool checkDeclaration(const pugi::xml_node declaration)
     {
         const std::size_t end = endOfStartTag(declaration);
-        if (!checkAttributeNames(declaration, end))
+        if (!checkAttributeNames(declaration))
             return false;
         static const QRegularExpression version(QStringLiteral("^1\\.[0-9]+$"));
         for (const pugi::xml_attribute attribute : declaration.attributes())
@@ -424,79 +500,83 @@ private:
 
     bool startRoot(const pugi::xml_node element)
     {
-        const std::size_t tagEnd = endOfStartTag(element);
         if (std::strcmp(element.name(), s_rootElement) != 0)
         {
-            fail(tagEnd, QStringLiteral("the root element is <%1>, not <%2>")
+            failAtTag(element, QStringLiteral("the root element is <%1>, not <%2>")
                              .arg(escaped(QString::fromUtf8(element.name())), QLatin1String(s_rootElement)));
             return false;
         }
-        if (!checkAttributeNames(element, tagEnd))
+        if (!checkAttributeNames(element))
             return false;
-        std::string version;
+        std::string_view version;
         if (const pugi::xml_attribute attribute = element.attribute("version"))
             if (!decodeAttribute(attribute, version))
                 return false;
         if (!version.empty() && version != s_formatVersion)
         {
-            fail(tagEnd, QStringLiteral("the format version is not %1").arg(QLatin1String(s_formatVersion)));
+            failAtTag(element, QStringLiteral("the format version is not %1").arg(QLatin1String(s_formatVersion)));
             return false;
         }
-        setPosition(m_root, tagEnd);
+        m_document.m_entries.front().offset = static_cast<std::uint32_t>(offsetOf(element.name()));
         return true;
     }
 
-    void walkChildren(const pugi::xml_node parent, ConfigNode& node, std::size_t depth)
+    void walkChildren(const pugi::xml_node parent, std::uint32_t parentOrdinal, std::size_t depth)
     {
         for (const pugi::xml_node child : parent.children())
         {
-            if (child == m_unfinished || !m_error.isEmpty())
+            if (isUnfinished(child) || !m_error.isEmpty())
                 return;
             const pugi::xml_node_type type = child.type();
             if (type == pugi::node_element)
-                element(child, node, depth);
+                element(child, parentOrdinal, depth);
             else if ((type == pugi::node_pcdata || type == pugi::node_cdata) && !isBlank(child.value()))
                 fail(firstNonBlank(child.value()), QStringLiteral("unexpected text outside a value"));
         }
     }
 
-    void element(const pugi::xml_node element, ConfigNode& parent, std::size_t depth)
+    void element(const pugi::xml_node element, std::uint32_t parent, std::size_t depth)
     {
-        const std::size_t tagEnd = endOfStartTag(element);
         if (depth >= ConfigDocument::s_maximumDepth)
-            return fail(tagEnd, QStringLiteral("nested deeper than %1 levels").arg(ConfigDocument::s_maximumDepth));
-        auto node = std::make_unique<ConfigNode>();
-        if (std::strcmp(element.name(), s_objectElement) == 0)
-            node->kind = ConfigNode::Kind::Object;
-        else if (std::strcmp(element.name(), s_valueElement) == 0)
-            node->kind = ConfigNode::Kind::Value;
+            return failAtTag(element, QStringLiteral("nested deeper than %1 levels").arg(ConfigDocument::s_maximumDepth));
+        const char* const name = element.name();
+        Kind kind;
+        if (isName(name, s_objectElement))
+            kind = Kind::Object;
+        else if (isName(name, s_valueElement))
+            kind = Kind::Value;
         else
-            return fail(tagEnd, QStringLiteral("unknown element <%1>").arg(escaped(QString::fromUtf8(element.name()))));
-        if (!readAttributes(element, tagEnd, *node))
+            return failAtTag(element, QStringLiteral("unknown element <%1>").arg(escaped(QString::fromUtf8(name))));
+        std::vector<Entry>& entries = m_document.m_entries;
+        const auto ordinal = static_cast<std::uint32_t>(entries.size());
+        Entry& entry = entries.emplace_back();
+        entry.kind = kind;
+        entry.parent = parent;
+        entry.offset = static_cast<std::uint32_t>(offsetOf(name));
+        entry.ordinal = ordinal;
+        if (!readAttributes(element, entry))
             return;
-        setPosition(*node, tagEnd);
-        ConfigNode* added = node.get();
-        const QString duplicate = node->kind == ConfigNode::Kind::Value ? QStringLiteral("the key \"%1\" appears twice")
-                                                                        : QStringLiteral("the object \"%1\" appears twice");
-        const std::string key = node->name;
-        if (!parent.addChild(std::move(node)))
-            return fail(tagEnd, duplicate.arg(escaped(key)));
-        if (added->kind == ConfigNode::Kind::Object)
-            walkChildren(element, *added, depth + 1);
+        if (!m_document.m_index.insert(entries, ordinal))
+            return failAtTag(element, (kind == Kind::Value ? QStringLiteral("the key \"%1\" appears twice")
+                                                           : QStringLiteral("the object \"%1\" appears twice"))
+                                    .arg(escaped(entry.name)));
+        if (kind == Kind::Object)
+            walkChildren(element, ordinal, depth + 1);
         else
-            readText(element, tagEnd, *added);
+            readText(element, entry);
+        entries[ordinal].end = static_cast<std::uint32_t>(entries.size());
     }
 
-    bool readAttributes(const pugi::xml_node element, std::size_t tagEnd, ConfigNode& node)
+    bool readAttributes(const pugi::xml_node element, Entry& node)
     {
-        const bool isValue = node.kind == ConfigNode::Kind::Value;
-        std::string className;
-        std::string editable;
-        std::string encoding;
+        const bool isValue = node.kind == Kind::Value;
+        std::string_view className;
+        std::string_view editable;
+        std::string_view encoding;
         struct Known
         {
             const char* name;
-            std::string* target;
+            std::string_view* target;
         };
         const Known known[] = {{isValue ? "key" : "name", &node.name},
                                {isValue ? "type" : "class", isValue ? &node.type : &className},
@@ -505,78 +585,92 @@ private:
                                {isValue ? "encoding" : "", &encoding}};
         unsigned seen = 0;
         bool sawUnknown = false;
+        node.firstUnknown = static_cast<std::uint32_t>(m_document.m_unknown.size());
         for (pugi::xml_attribute attribute = element.first_attribute(); attribute; attribute = attribute.next_attribute())
         {
             const char* const name = attribute.name();
             const auto match = std::find_if(std::begin(known), std::end(known), [name](const Known& candidate) {
-                return candidate.name[0] == name[0] && std::strcmp(candidate.name, name) == 0;
+                return isName(name, candidate.name);
             });
             if (match == std::end(known))
             {
                 // Kept for the load account, and written back by a save.
-                node.unknownAttributes.push_back({name, {}});
-                if (!decodeAttribute(attribute, node.unknownAttributes.back().value))
+                Attribute unknown{name, {}};
+                if (!decodeAttribute(attribute, unknown.value))
                     return false;
+                m_document.m_unknown.push_back(unknown);
+                ++node.unknownCount;
                 sawUnknown = true;
                 continue;
             }
             const unsigned bit = 1u << (match - std::begin(known));
             if ((seen & bit) != 0)
-                return failTwice(element, name, tagEnd);
+                return failTwice(element, name);
             seen |= bit;
             if (!decodeAttribute(attribute, *match->target))
                 return false;
         }
-        if (sawUnknown && !checkAttributeNames(element, tagEnd))
+        if (sawUnknown && !checkAttributeNames(element))
             return false;
         const bool sawName = (seen & 1u) != 0;
         if (!sawName || (isValue && (seen & 2u) == 0))
         {
-            fail(tagEnd, QStringLiteral("<%1> has no %2 attribute")
+            failAtTag(element, QStringLiteral("<%1> has no %2 attribute")
                              .arg(QLatin1String(isValue ? s_valueElement : s_objectElement),
                                   QLatin1String(!sawName ? known[0].name : known[1].name)));
             return false;
         }
         if ((seen & 8u) != 0 && editable != "true" && editable != "false")
         {
-            fail(tagEnd, QStringLiteral("editable must be true or false"));
+            failAtTag(element, QStringLiteral("editable must be true or false"));
             return false;
         }
         node.editable = editable != "false";
         if (className != node.name)
-            node.className = std::move(className);
+            node.className = className;
         m_base64 = encoding == "base64";
         return true;
     }
 
-    bool failTwice(const pugi::xml_node element, const char* attribute, std::size_t tagEnd)
+    bool failTwice(const pugi::xml_node element, const char* attribute)
     {
-        fail(tagEnd, QStringLiteral("the attribute %1 appears twice in <%2>")
+        failAtTag(element, QStringLiteral("the attribute %1 appears twice in <%2>")
                          .arg(escaped(QString::fromUtf8(attribute)), escaped(QString::fromUtf8(element.name()))));
         return false;
     }
 
     // XML allows each attribute once in an element.
-    bool checkAttributeNames(const pugi::xml_node element, std::size_t tagEnd)
+    bool checkAttributeNames(const pugi::xml_node element)
     {
         for (pugi::xml_attribute attribute = element.first_attribute(); attribute; attribute = attribute.next_attribute())
             for (pugi::xml_attribute later = attribute.next_attribute(); later; later = later.next_attribute())
                 if (std::strcmp(attribute.name(), later.name()) == 0)
-                    return failTwice(element, attribute.name(), tagEnd);
+                    return failTwice(element, attribute.name());
         return true;
     }
 
-    void readText(const pugi::xml_node element, std::size_t tagEnd, ConfigNode& node)
+    void readText(const pugi::xml_node element, Entry& node)
     {
+        const pugi::xml_node first = element.first_child();
+        if (!first)
+            return;
+        // The text of almost every value: one run of characters, often without a reference.
+        if (first.type() == pugi::node_pcdata && !first.next_sibling() && !isUnfinished(first) && !m_base64)
+        {
+            decode(first.value(), node.text, false);
+            return;
+        }
         std::string text;
         for (const pugi::xml_node child : element.children())
         {
-            if (child == m_unfinished)
+            if (isUnfinished(child))
                 return;
             if (child.type() == pugi::node_pcdata)
             {
-                if (!decode(child.value(), text, false))
+                std::string_view piece;
+                if (!decode(child.value(), piece, false))
                     return;
+                text += piece;
             }
             else if (child.type() == pugi::node_cdata)
             {
@@ -590,32 +684,44 @@ private:
         }
         if (!m_base64)
         {
-            node.text = std::move(text);
+            node.text = keep(std::move(text));
             return;
         }
         const QByteArray::FromBase64Result decoded = QByteArray::fromBase64Encoding(
             QByteArray::fromRawData(text.data(), static_cast<int>(text.size())),
             QByteArray::AbortOnBase64DecodingErrors);
         if (!decoded)
-            return fail(tagEnd, QStringLiteral("the value \"%1\" is not valid base64").arg(escaped(node.name)));
-        node.text = decoded.decoded.toStdString();
+            return failAtTag(element, QStringLiteral("the value \"%1\" is not valid base64").arg(escaped(node.name)));
+        node.text = keep(decoded.decoded.toStdString());
     }
 
-    bool decodeAttribute(const pugi::xml_attribute attribute, std::string& target)
+    std::string_view keep(std::string text) { return m_document.m_decoded.emplace_back(std::move(text)); }
+
+    bool decodeAttribute(const pugi::xml_attribute attribute, std::string_view& target)
     {
         return decode(attribute.value(), target, true);
     }
 
-    // Appends `text` as it reads once its references are resolved. Text without a reference, most
-    // of it, is copied as it stands.
-    bool decode(const char* text, std::string& target, bool inAttribute)
+    // `text` as it reads once its references are resolved. Text without a reference, most of it,
+    // stays where it stands in the parsed copy.
+    bool decode(const char* text, std::string_view& target, bool inAttribute)
     {
-        const char* const special = inAttribute ? "&<" : "&]";
-        const std::size_t plain = std::strcspn(text, special);
-        target.append(text, plain);
+        const std::size_t plain = plainLength(text, '&', inAttribute ? '<' : ']');
         if (text[plain] == '\0')
+        {
+            target = std::string_view(text, plain);
             return true;
-        for (const char* current = text + plain; *current != '\0';)
+        }
+        std::string decoded(text, plain);
+        if (!resolve(text + plain, decoded))
+            return false;
+        target = keep(std::move(decoded));
+        return true;
+    }
+
+    bool resolve(const char* text, std::string& target)
+    {
+        for (const char* current = text; *current != '\0';)
         {
             if (*current == '<')
             {
@@ -686,31 +792,30 @@ private:
         return closing == nullptr ? from : static_cast<std::size_t>(static_cast<const char*>(closing) - data);
     }
 
-    void setPosition(ConfigNode& node, std::size_t offset)
-    {
-        const Position position = m_positions.at(offset);
-        node.line = position.line;
-        node.column = position.column;
-    }
+    // An element's faults are reported where its start tag ends.
+    void failAtTag(const pugi::xml_node element, const QString& message) { fail(endOfStartTag(element), message); }
 
     void fail(std::size_t offset, const QString& message)
     {
         if (!m_error.isEmpty())
             return;
         m_error = message;
-        m_errorPosition = PositionCursor(m_bytes).at(offset);
+        m_errorPosition = positionAt(m_bytes, offset);
     }
 
     const QByteArray& m_bytes;
-    QByteArray m_buffer;
+    QByteArray& m_buffer;
+    ConfigDocument& m_document;
     pugi::xml_document m_xml;
-    ConfigNode& m_root;
-    PositionCursor m_positions;
     pugi::xml_node m_unfinished;
+    bool m_parseFailed = false;
     bool m_base64 = false;
     QString m_error;
     Position m_errorPosition;
 };
+
+namespace
+{
 
 // XML 1.0 cannot carry most control characters, and parsers turn a carriage return into a line
 // feed; such strings, and bytes that are not UTF-8, are stored in base64 so they come back whole.
@@ -1022,6 +1127,139 @@ std::unique_ptr<ConfigNode> ConfigNode::copy() const
     return duplicate;
 }
 
+ConfigNode* ConfigNode::findChild(Kind childKind, std::string_view childClass, std::string_view childName)
+{
+    const Index& index = childKind == Kind::Value ? m_values : m_objects;
+    const std::string name(childName);
+    const auto found = childKind == Kind::Value ? index.find(name) : index.find(objectKey(std::string(childClass), name));
+    return found == index.end() ? nullptr : children[found->second].get();
+}
+
+bool ConfigDocument::Index::insert(const std::vector<Entry>& entries, std::uint32_t ordinal)
+{
+    if ((m_used + 1) * 2 > m_slots.size())
+        grow(entries);
+    const Entry& entry = entries[ordinal];
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t slot = hashOf(entry.parent, entry.kind, entry.name) & mask;; slot = (slot + 1) & mask)
+    {
+        const std::uint32_t there = m_slots[slot];
+        if (there == 0)
+        {
+            m_slots[slot] = ordinal;
+            ++m_used;
+            return true;
+        }
+        if (isEntry(entries[there], entry.parent, entry.kind, entry.effectiveClassName(), entry.name))
+            return false;
+    }
+}
+
+const ConfigDocument::Entry* ConfigDocument::Index::find(const std::vector<Entry>& entries, std::uint32_t parent,
+                                                         Kind kind, std::string_view className,
+                                                         std::string_view name) const
+{
+    if (m_slots.empty())
+        return nullptr;
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t slot = hashOf(parent, kind, name) & mask;; slot = (slot + 1) & mask)
+    {
+        const std::uint32_t there = m_slots[slot];
+        if (there == 0)
+            return nullptr;
+        if (isEntry(entries[there], parent, kind, className, name))
+            return &entries[there];
+    }
+}
+
+void ConfigDocument::Index::reserve(std::size_t entries)
+{
+    std::size_t size = 64;
+    while (size < 2 * entries)
+        size *= 2;
+    m_slots.assign(size, 0);
+}
+
+void ConfigDocument::Index::grow(const std::vector<Entry>& entries)
+{
+    std::vector<std::uint32_t> old = std::move(m_slots);
+    m_slots.assign(std::max<std::size_t>(64, 2 * old.size()), 0);
+    const std::size_t mask = m_slots.size() - 1;
+    for (const std::uint32_t ordinal : old)
+    {
+        if (ordinal == 0)
+            continue;
+        const Entry& entry = entries[ordinal];
+        std::size_t slot = hashOf(entry.parent, entry.kind, entry.name) & mask;
+        while (m_slots[slot] != 0)
+            slot = (slot + 1) & mask;
+        m_slots[slot] = ordinal;
+    }
+}
+
+ConfigDocument::ConfigDocument() = default;
+
+ConfigDocument::~ConfigDocument() = default;
+
+const ConfigDocument::Entry* ConfigDocument::findValue(const Entry& parent, std::string_view key) const
+{
+    return m_index.find(m_entries, parent.ordinal, Kind::Value, {}, key);
+}
+
+const ConfigDocument::Entry* ConfigDocument::findObject(const Entry& parent, std::string_view className,
+                                                        std::string_view name) const
+{
+    return m_index.find(m_entries, parent.ordinal, Kind::Object, className.empty() ? name : className, name);
+}
+
+ConfigDocument::Position ConfigDocument::positionOf(const Entry& entry) const
+{
+    if (m_original.isEmpty())
+        return {0, 0};
+    std::call_once(m_linesFound, [this] {
+        const char* const data = m_original.constData();
+        const std::size_t size = static_cast<std::size_t>(m_original.size());
+        m_lineStarts.push_back(0);
+        for (const char* newline = data;
+             (newline = static_cast<const char*>(std::memchr(newline, '\n', size - (newline - data)))) != nullptr;
+             ++newline)
+            m_lineStarts.push_back(static_cast<std::uint32_t>(newline + 1 - data));
+    });
+    const std::size_t offset = endOfStartTagAt(m_original, entry.offset);
+    const auto line = std::upper_bound(m_lineStarts.begin(), m_lineStarts.end(), offset) - 1;
+    const char* const data = m_original.constData();
+    return {line - m_lineStarts.begin() + 1, countCharacters(data + *line, data + offset) + 1};
+}
+
+std::unique_ptr<ConfigNode> ConfigDocument::copyTree(const Entry& entry, bool withPlaces) const
+{
+    auto node = std::make_unique<ConfigNode>();
+    node->kind = entry.kind;
+    node->name = entry.name;
+    node->className = entry.className;
+    node->type = entry.type;
+    node->text = entry.text;
+    node->description = entry.description;
+    node->editable = entry.editable;
+    for (const Attribute* unknown = unknownAttributesBegin(entry); unknown != unknownAttributesEnd(entry); ++unknown)
+        node->unknownAttributes.push_back({std::string(unknown->name), std::string(unknown->value)});
+    if (withPlaces)
+    {
+        const Position position = positionOf(entry);
+        node->line = position.line;
+        node->column = position.column;
+    }
+    for (const Entry& child : children(entry))
+        node->addChild(copyTree(child, withPlaces));
+    return node;
+}
+
+std::shared_ptr<const ConfigNode> ConfigDocument::tree() const
+{
+    std::call_once(m_treeBuilt, [this] { m_tree = m_adopted ? m_adopted : copyTree(root(), false); });
+    return m_tree;
+}
+
 std::shared_ptr<ConfigDocument> ConfigDocument::parse(const QByteArray& bytes, const std::string& sourceName,
                                                       std::string* error)
 {
@@ -1030,51 +1268,61 @@ std::shared_ptr<ConfigDocument> ConfigDocument::parse(const QByteArray& bytes, c
     };
     std::size_t invalid = 0;
     QString what;
-    if (findUnreadableText(bytes, invalid, what))
+    std::size_t tags = 0;
+    if (findUnreadableText(bytes, invalid, what, tags))
     {
         if (error != nullptr)
-            *error = place(PositionCursor(bytes).at(invalid)) + what.toStdString();
+            *error = place(positionAt(bytes, invalid)) + what.toStdString();
         return nullptr;
     }
     auto document = std::make_shared<ConfigDocument>();
     document->m_sourceName = sourceName;
-    Parser parser(bytes, document->m_root);
+    Parser parser(bytes, tags / 2 + 2, *document);
     if (parser.run())
-    {
-        document->numberNodes();
         return document;
-    }
     if (error != nullptr)
         *error = place(parser.position()) + parser.error();
     return nullptr;
 }
 
+// The entries of an adopted tree are views of the tree's own strings; the document keeps it.
 std::shared_ptr<ConfigDocument> ConfigDocument::adopt(std::unique_ptr<ConfigNode> root, const std::string& sourceName)
 {
     auto document = std::make_shared<ConfigDocument>();
     document->m_sourceName = sourceName;
-    for (auto& child : root->children)
-        document->m_root.addChild(std::move(child));
-    document->numberNodes();
+    document->m_adopted = std::shared_ptr<const ConfigNode>(std::move(root));
+    std::vector<Entry>& entries = document->m_entries;
+    entries.emplace_back();
+    const std::function<void(const ConfigNode&, std::uint32_t)> addChildren = [&](const ConfigNode& node,
+                                                                                std::uint32_t parent) {
+        for (const auto& child : node.children)
+        {
+            Entry entry;
+            entry.kind = child->kind;
+            entry.editable = child->editable;
+            entry.ordinal = static_cast<std::uint32_t>(entries.size());
+            entry.parent = parent;
+            entry.name = child->name;
+            entry.className = child->className;
+            entry.type = child->type;
+            entry.text = child->text;
+            entry.description = child->description;
+            entry.firstUnknown = static_cast<std::uint32_t>(document->m_unknown.size());
+            entry.unknownCount = static_cast<std::uint32_t>(child->unknownAttributes.size());
+            for (const ConfigNode::Attribute& unknown : child->unknownAttributes)
+                document->m_unknown.push_back({unknown.name, unknown.value});
+            entries.push_back(entry);
+            document->m_index.insert(entries, entry.ordinal);
+            addChildren(*child, entry.ordinal);
+            entries[entry.ordinal].end = static_cast<std::uint32_t>(entries.size());
+        }
+    };
+    addChildren(*document->m_adopted, 0);
+    entries.front().end = static_cast<std::uint32_t>(entries.size());
     return document;
 }
 
-void ConfigDocument::numberNodes()
-{
-    std::size_t next = 0;
-    std::vector<ConfigNode*> pending{&m_root};
-    while (!pending.empty())
-    {
-        ConfigNode* node = pending.back();
-        pending.pop_back();
-        node->ordinal = next++;
-        for (auto child = node->children.rbegin(); child != node->children.rend(); ++child)
-            pending.push_back(child->get());
-    }
-    m_nodeCount = next;
-}
-
-std::string ConfigDocument::printable(const std::string& name) { return escaped(name).toStdString(); }
+std::string ConfigDocument::printable(std::string_view name) { return escaped(name).toStdString(); }
 
 QByteArray ConfigDocument::serialize(const ConfigNode& root)
 {

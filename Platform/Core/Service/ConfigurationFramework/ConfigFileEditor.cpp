@@ -33,25 +33,6 @@ std::string placeOf(const std::string& file, const ConfigNode& node)
     return file + ":" + std::to_string(node.line);
 }
 
-// A copy that keeps each entry's place in the file, which the locks an editor reports name.
-std::unique_ptr<ConfigNode> copyWithPlaces(const ConfigNode& node)
-{
-    auto duplicate = std::make_unique<ConfigNode>();
-    duplicate->kind = node.kind;
-    duplicate->name = node.name;
-    duplicate->className = node.className;
-    duplicate->type = node.type;
-    duplicate->text = node.text;
-    duplicate->description = node.description;
-    duplicate->editable = node.editable;
-    duplicate->unknownAttributes = node.unknownAttributes;
-    duplicate->line = node.line;
-    duplicate->column = node.column;
-    for (const std::unique_ptr<ConfigNode>& child : node.children)
-        duplicate->addChild(copyWithPlaces(*child));
-    return duplicate;
-}
-
 void unlockTree(ConfigNode& node)
 {
     node.editable = true;
@@ -74,14 +55,15 @@ bool ConfigFileEditor::open(const std::string& path, std::string* error)
         return true;
     m_permissions = info.permissions();
     const ConfigReader reader = ConfigReader::fromFile(path);
-    const std::shared_ptr<const ConfigNode> root = reader.singleRoot();
-    if (!reader.isValid() || root == nullptr)
+    const std::shared_ptr<const ConfigDocument> document = reader.singleDocument();
+    if (!reader.isValid() || document == nullptr)
     {
         if (error != nullptr)
             *error = reader.errorString();
         return false;
     }
-    m_root = copyWithPlaces(*root);
+    // The places stay with the copy: the locks an editor reports name them.
+    m_root = document->copyTree(document->root(), true);
     return true;
 }
 

@@ -193,12 +193,9 @@ ConfigReader ConfigReader::fromDocument(std::shared_ptr<const ConfigDocument> do
     return reader;
 }
 
-std::shared_ptr<const ConfigNode> ConfigReader::singleRoot() const
+std::shared_ptr<const ConfigDocument> ConfigReader::singleDocument() const
 {
-    if (m_layers.size() != 1)
-        return nullptr;
-    const std::shared_ptr<const ConfigDocument>& document = m_layers.front().document;
-    return std::shared_ptr<const ConfigNode>(document, &document->root());
+    return m_layers.size() == 1 ? m_layers.front().document : nullptr;
 }
 
 // A file too big for the memory left must not take the process down: it is refused like any
@@ -231,7 +228,7 @@ bool ConfigReader::readConfigurationObject(const std::string& name, Configuratio
 {
     bool found = false;
     for (const Layer& layer : m_layers)
-        if (const ConfigNode* node = layer.document->root().findObject(name, name))
+        if (const ConfigEntry* node = layer.document->findObject(layer.document->root(), name, name))
             found = readInto(layer, *node, object) || found;
     return found;
 }
@@ -243,28 +240,28 @@ bool ConfigReader::readClassContents(const std::string& className, const std::st
     {
         bool found = false;
         for (const Layer& layer : m_layers)
-            if (const ConfigNode* node = layer.document->root().findObject(className, objectName))
+            if (const ConfigEntry* node = layer.document->findObject(layer.document->root(), className, objectName))
                 found = readInto(layer, *node, object) || found;
         return found;
     }
-    const ConfigNode* node = m_current->findObject(className, objectName);
+    const ConfigEntry* node = m_currentLayer->document->findObject(*m_current, className, objectName);
     return node != nullptr && readInto(*m_currentLayer, *node, object);
 }
 
-bool ConfigReader::readInto(const Layer& layer, const ConfigNode& node, ConfigurationObject& object)
+bool ConfigReader::readInto(const Layer& layer, const ConfigEntry& node, ConfigurationObject& object)
 {
     Restore<const Layer*> restoreLayer(m_currentLayer);
-    Restore<const ConfigNode*> restoreNode(m_current);
+    Restore<const ConfigEntry*> restoreNode(m_current);
     Restore<std::string> restorePathText(m_pathText);
     Restore<ObjectAccount*> restoreAccount(m_account);
-    Restore<std::vector<bool>*> restoreLookedUp(m_lookedUp);
-    Restore<const ConfigNode*> restoreLastValue(m_lastValue);
-    m_lookedUp = nullptr;
+    Restore<Marks*> restoreMarks(m_marks);
+    Restore<const ConfigEntry*> restoreLastValue(m_lastValue);
+    m_marks = nullptr;
     if (m_keepsAccount)
     {
-        std::vector<bool>& lookedUp = m_session.lookedUp[layer.document.get()];
-        lookedUp.resize(layer.document->nodeCount());
-        m_lookedUp = &lookedUp;
+        Marks& marks = m_session.marks[layer.document.get()];
+        marks.resize(layer.document->nodeCount());
+        m_marks = &marks;
         markLookedUp(node);
     }
     m_currentLayer = &layer;
@@ -280,8 +277,6 @@ bool ConfigReader::readInto(const Layer& layer, const ConfigNode& node, Configur
         refuseLockedObject();
         return true;
     }
-    if (m_account != nullptr)
-        m_account->taken.reserve(object.getConfigurationValues().size());
     object.loadContent(*this);
     if (m_keepsAccount)
         reportUnknownEntries(object);
@@ -308,7 +303,7 @@ int ConfigReader::readTyped(const std::string& key, T& value, bool& editable)
 {
     if (m_current == nullptr)
         return NotFound;
-    const ConfigNode* node = m_current->findValue(key);
+    const ConfigEntry* node = lookUpValue(key);
     m_lastValue = node;
     if (node == nullptr)
     {
@@ -341,9 +336,9 @@ int ConfigReader::readTyped(const std::string& key, T& value, bool& editable)
 }
 
 
-ConfigReader::Site ConfigReader::siteOf(const ConfigNode& node) const
+ConfigReader::Site ConfigReader::siteOf(const ConfigEntry& node) const
 {
-    return {m_currentLayer->document->sourceName(), node.line};
+    return {m_currentLayer->document.get(), &node};
 }
 
 // "file:line" of the lock that fixes `key` of the object being read: its own, or that of the
@@ -367,18 +362,22 @@ std::string ConfigReader::lockOf(const std::string& key) const
                    lock.first.compare(0, inside.size() + 1, inside + "/") == 0;
         });
     }
-    return found == m_session.locks.end() ? std::string("a system file")
-                                          : found->second.file + ":" + std::to_string(found->second.line);
+    if (found == m_session.locks.end())
+        return "a system file";
+    const Site& site = found->second;
+    return site.document->sourceName() + ":" + std::to_string(site.document->positionOf(*site.entry).line);
 }
 
-void ConfigReader::addFinding(const ConfigNode& node, const std::string& key, const std::string& message)
+void ConfigReader::addFinding(const ConfigEntry& node, const std::string& key, const std::string& message)
 {
     if (!m_keepsAccount)
         return;
+    const ConfigDocument& document = *m_currentLayer->document;
+    const ConfigDocument::Position position = document.positionOf(node);
     ConfigurationFinding finding;
-    finding.file = m_currentLayer->document->sourceName();
-    finding.line = node.line;
-    finding.column = node.column;
+    finding.file = document.sourceName();
+    finding.line = position.line;
+    finding.column = position.column;
     // Names come from the file: a control byte in one must not break the line a tool prints.
     finding.group = ConfigDocument::printable(currentPath());
     finding.key = ConfigDocument::printable(key);
@@ -389,26 +388,26 @@ void ConfigReader::addFinding(const ConfigNode& node, const std::string& key, co
 }
 
 // Values are almost always noted right after their read, which found the node already.
-const ConfigNode* ConfigReader::valueNode(const std::string& key) const
+const ConfigEntry* ConfigReader::valueNode(const std::string& key) const
 {
     if (m_current == nullptr)
         return nullptr;
     if (m_lastValue != nullptr && m_lastValue->name == key)
         return m_lastValue;
-    return m_current->findValue(key);
+    return m_currentLayer->document->findValue(*m_current, key);
 }
 
 void ConfigReader::noteValueTaken(const std::string& key)
 {
-    const ConfigNode* node = m_keepsAccount ? valueNode(key) : nullptr;
+    const ConfigEntry* node = m_keepsAccount ? valueNode(key) : nullptr;
     if (node == nullptr)
         return;
-    m_account->taken[node->name] = {node, m_currentLayer->document.get(), m_currentLayer->origin};
+    (*m_marks)[node->ordinal] |= Taken;
 }
 
 void ConfigReader::noteValueRefused(const ConfigurationValueBase& value)
 {
-    const ConfigNode* node = m_keepsAccount ? valueNode(value.getName()) : nullptr;
+    const ConfigEntry* node = m_keepsAccount ? valueNode(value.getName()) : nullptr;
     if (node == nullptr)
         return;
     if (value.getPersistence() == Persistences::RuntimeValue)
@@ -422,7 +421,7 @@ void ConfigReader::noteValueRefused(const ConfigurationValueBase& value)
 void ConfigReader::noteOutsideRule(const std::string& key, const std::string& rule, const std::string& stored,
                                    const std::string& loaded)
 {
-    const ConfigNode* node = valueNode(key);
+    const ConfigEntry* node = valueNode(key);
     if (node == nullptr)
         return;
     addFinding(*node, key,
@@ -434,7 +433,7 @@ void ConfigReader::reportProblem(const std::string& key, const std::string& mess
 {
     if (m_current == nullptr)
         return;
-    const ConfigNode* node = key.empty() ? nullptr : m_current->findValue(key);
+    const ConfigEntry* node = key.empty() ? nullptr : m_currentLayer->document->findValue(*m_current, key);
     addFinding(node != nullptr ? *node : *m_current, key, message);
 }
 
@@ -443,20 +442,22 @@ void ConfigReader::refuseLockedObject()
     if (!readsUserFile() || !m_keepsAccount)
         return;
     const std::string lock = lockOf({});
-    for (const auto& child : m_current->children)
-        addFinding(*child, child->name, "ignored: " + currentPath() + " is locked at " + lock);
+    for (const ConfigEntry& child : m_currentLayer->document->children(*m_current))
+        addFinding(child, std::string(child.name), "ignored: " + currentPath() + " is locked at " + lock);
 }
 
 void ConfigReader::reportUnknownEntries(const ConfigurationObject& object)
 {
     reportUnknownAttributes(*m_current, {});
+    const ConfigDocument& document = *m_currentLayer->document;
     // Known: what the object declares, and whatever its load looked up (a colour reads its own
     // components, a group its own children).
-    const auto declares = [&object](const ConfigNode& child) {
-        return child.kind == ConfigNode::Kind::Value ? object.getConfigurationValue(child.name) != nullptr
-                                                     : object.getConfigurationObject(child.name) != nullptr;
+    const auto declares = [&object](const ConfigEntry& child) {
+        const std::string name(child.name);
+        return child.kind == ConfigNode::Kind::Value ? object.getConfigurationValue(name) != nullptr
+                                                     : object.getConfigurationObject(name) != nullptr;
     };
-    const auto knownNames = [this, &object](bool values) {
+    const auto knownNames = [this, &object, &document](bool values) {
         std::vector<std::string> known;
         if (values)
             for (const auto& value : object.getConfigurationValues())
@@ -464,32 +465,36 @@ void ConfigReader::reportUnknownEntries(const ConfigurationObject& object)
         else
             for (const auto& child : object.getConfigurationObjects())
                 known.push_back(child->getName());
-        for (const auto& child : m_current->children)
-            if ((child->kind == ConfigNode::Kind::Value) == values && wasLookedUp(*child))
-                known.push_back(child->name);
+        for (const ConfigEntry& child : document.children(*m_current))
+            if ((child.kind == ConfigNode::Kind::Value) == values && wasLookedUp(child))
+                known.emplace_back(child.name);
         if (values)
             known.insert(known.end(), m_account->absentKeys.begin(), m_account->absentKeys.end());
         return known;
     };
-    for (const auto& child : m_current->children)
+    for (const ConfigEntry& child : document.children(*m_current))
     {
-        const bool isValue = child->kind == ConfigNode::Kind::Value;
-        if (!wasLookedUp(*child) && !declares(*child))
-            addFinding(*child, child->name,
+        const bool isValue = child.kind == ConfigNode::Kind::Value;
+        if (!wasLookedUp(child) && !declares(child))
+            addFinding(child, std::string(child.name),
                        std::string(isValue ? "unknown key" : "unknown object") + ", kept as it is" +
-                           didYouMean(child->name, knownNames(isValue)));
-        else if (isValue && !child->unknownAttributes.empty())
-            reportUnknownAttributes(*child, child->name);
+                           didYouMean(std::string(child.name), knownNames(isValue)));
+        else if (isValue && child.unknownCount != 0)
+            reportUnknownAttributes(child, std::string(child.name));
     }
 }
 
-void ConfigReader::reportUnknownAttributes(const ConfigNode& node, const std::string& key)
+void ConfigReader::reportUnknownAttributes(const ConfigEntry& node, const std::string& key)
 {
     const bool isValue = node.kind == ConfigNode::Kind::Value;
     const std::vector<std::string>& known = isValue ? s_valueAttributes : s_objectAttributes;
-    for (const ConfigNode::Attribute& attribute : node.unknownAttributes)
-        addFinding(node, key,
-                   "unknown attribute \"" + attribute.name + "\", ignored" + didYouMean(attribute.name, known));
+    const ConfigDocument& document = *m_currentLayer->document;
+    for (auto attribute = document.unknownAttributesBegin(node); attribute != document.unknownAttributesEnd(node);
+         ++attribute)
+    {
+        const std::string name(attribute->name);
+        addFinding(node, key, "unknown attribute \"" + name + "\", ignored" + didYouMean(name, known));
+    }
 }
 
 int ConfigReader::readFloat(const std::string& key, float& value, bool& editable)
@@ -535,38 +540,77 @@ std::vector<std::string> ConfigReader::warnings() const
 
 ValueOrigin ConfigReader::originOf(const std::string& path, const std::string& key) const
 {
-    const auto object = m_session.objects.find(path);
-    if (object == m_session.objects.end())
-        return {};
-    const auto found = object->second.taken.find(key);
-    if (found == object->second.taken.end())
-        return {};
-    const Taken& taken = found->second;
-    ValueOrigin origin;
-    origin.source = taken.origin == Origin::UserFile ? ValueOrigin::Source::UserFile : ValueOrigin::Source::SystemFile;
-    origin.file = taken.document->sourceName();
-    origin.line = taken.node->line;
-    return origin;
+    // The last file whose value a read took.
+    for (auto layer = m_layers.rbegin(); layer != m_layers.rend(); ++layer)
+    {
+        const ConfigDocument& document = *layer->document;
+        const ConfigEntry* value = findByPath(document, path, key);
+        if (value == nullptr || !hasMark(document, *value, Taken))
+            continue;
+        ValueOrigin origin;
+        origin.source =
+            layer->origin == Origin::UserFile ? ValueOrigin::Source::UserFile : ValueOrigin::Source::SystemFile;
+        origin.file = document.sourceName();
+        origin.line = document.positionOf(*value).line;
+        return origin;
+    }
+    return {};
 }
 
-void ConfigReader::markLookedUp(const ConfigNode& node) { (*m_lookedUp)[node.ordinal] = true; }
-
-bool ConfigReader::wasLookedUp(const ConfigNode& node) const { return (*m_lookedUp)[node.ordinal]; }
-
-bool ConfigReader::wasLookedUp(const ConfigDocument& document, const ConfigNode& node) const
+const ConfigEntry* ConfigReader::findByPath(const ConfigDocument& document, const std::string& path,
+                                            const std::string& key)
 {
-    const auto found = m_session.lookedUp.find(&document);
-    return found != m_session.lookedUp.end() && node.ordinal < found->second.size() && found->second[node.ordinal];
+    const ConfigEntry* object = &document.root();
+    for (std::size_t start = 0; object != nullptr && start <= path.size();)
+    {
+        const std::size_t slash = std::min(path.find('/', start), path.size());
+        const std::string_view name(path.data() + start, slash - start);
+        // A path names objects only; one whose class is its name is the one a group reads.
+        const auto children = document.children(*object);
+        const auto found = std::find_if(children.begin(), children.end(), [name](const ConfigEntry& child) {
+            return child.kind == ConfigNode::Kind::Object && child.name == name;
+        });
+        const ConfigEntry* named = document.findObject(*object, name, name);
+        object = named != nullptr ? named : found == children.end() ? nullptr : &*found;
+        start = slash + 1;
+    }
+    return object != nullptr ? document.findValue(*object, key) : nullptr;
+}
+
+void ConfigReader::markLookedUp(const ConfigEntry& node) { (*m_marks)[node.ordinal] |= LookedUp; }
+
+bool ConfigReader::wasLookedUp(const ConfigEntry& node) const { return ((*m_marks)[node.ordinal] & LookedUp) != 0; }
+
+bool ConfigReader::wasLookedUp(const ConfigDocument& document, const ConfigEntry& node) const
+{
+    return hasMark(document, node, LookedUp);
+}
+
+bool ConfigReader::hasMark(const ConfigDocument& document, const ConfigEntry& node, Mark mark) const
+{
+    const auto found = m_session.marks.find(&document);
+    return found != m_session.marks.end() && node.ordinal < found->second.size() &&
+           (found->second[node.ordinal] & mark) != 0;
+}
+
+const ConfigEntry* ConfigReader::lookUpValue(const std::string& key) const
+{
+    const ConfigDocument& document = *m_currentLayer->document;
+    const ConfigEntry* next = m_lastValue != nullptr ? document.nextSibling(*m_lastValue, *m_current)
+                                                     : document.firstChild(*m_current);
+    if (next != nullptr && next->kind == ConfigNode::Kind::Value && next->name == key)
+        return next;
+    return document.findValue(*m_current, key);
 }
 
 std::vector<std::string> ConfigReader::getObjectNames() const
 {
     std::vector<std::string> names;
     for (const Layer& layer : m_layers)
-        for (const auto& child : layer.document->root().children)
-            if (child->kind == ConfigNode::Kind::Object &&
-                std::find(names.begin(), names.end(), child->name) == names.end())
-                names.push_back(child->name);
+        for (const ConfigEntry& child : layer.document->children(layer.document->root()))
+            if (child.kind == ConfigNode::Kind::Object &&
+                std::find(names.begin(), names.end(), child.name) == names.end())
+                names.emplace_back(child.name);
     return names;
 }
 
@@ -575,8 +619,9 @@ bool ConfigReader::findStoredValue(const std::string& objectName, const std::str
 {
     for (auto layer = m_layers.rbegin(); layer != m_layers.rend(); ++layer)
     {
-        const ConfigNode* object = layer->document->root().findObject(objectName, objectName);
-        const ConfigNode* value = object != nullptr ? object->findValue(key) : nullptr;
+        const ConfigDocument& document = *layer->document;
+        const ConfigEntry* object = document.findObject(document.root(), objectName, objectName);
+        const ConfigEntry* value = object != nullptr ? document.findValue(*object, key) : nullptr;
         if (value != nullptr)
         {
             type = value->type;

@@ -2,6 +2,7 @@
 
 #include "Platform/Core/Service/ConfigurationFramework/LoadAccount.h"
 
+#include <cstdint>
 #include <exception>
 #include <map>
 #include <memory>
@@ -19,7 +20,7 @@ namespace Quarvane
 class ConfigDocument;
 class ConfigurationObject;
 class ConfigurationValueBase;
-struct ConfigNode;
+struct ConfigEntry;
 
 // Reads configuration objects from one or more parsed configuration files.
 //
@@ -113,42 +114,39 @@ public:
     bool findStoredValue(const std::string& objectName, const std::string& key, std::string& type,
                          std::string& text) const;
 
-    // For the framework's own use: a reader of an already parsed document, and the root of the
-    // only file a reader holds (null when it holds none or several).
+    // For the framework's own use: a reader of an already parsed document, and the only file a
+    // reader holds (null when it holds none or several).
     static ConfigReader fromDocument(std::shared_ptr<const ConfigDocument> document, Origin origin);
-    std::shared_ptr<const ConfigNode> singleRoot() const;
+    std::shared_ptr<const ConfigDocument> singleDocument() const;
 
 private:
     friend class ConfigWriter;
 
     struct Site
     {
-        std::string file;
-        long long line = 0;
-    };
-
-    // A value the reads took: where it stands, turned into text only when asked.
-    struct Taken
-    {
-        const ConfigNode* node = nullptr;
         const ConfigDocument* document = nullptr;
-        Origin origin = Origin::SystemFile;
+        const ConfigEntry* entry = nullptr;
     };
 
-    // What the reads found about one object (by path): the values taken, keyed by views of the
-    // keys in the parsed documents, which the reader's layers keep alive; and the keys asked for
-    // that no file holds.
+    // What the reads found about one object (by path) beyond its entries' marks: the keys asked
+    // for that no file holds.
     struct ObjectAccount
     {
-        std::unordered_map<std::string_view, Taken> taken;
         std::unordered_set<std::string> absentKeys;
     };
+
+    // What the reads did with an entry of a document.
+    enum Mark : std::uint8_t
+    {
+        LookedUp = 1,
+        Taken = 2  // the value took what the entry holds
+    };
+    using Marks = std::vector<std::uint8_t>;  // by entry ordinal
 
     // What this reader's reads found and looked up. The parsed files stay untouched.
     struct Session
     {
-        // Per document, by node ordinal.
-        std::unordered_map<const ConfigDocument*, std::vector<bool>> lookedUp;
+        std::unordered_map<const ConfigDocument*, Marks> marks;
         std::vector<ConfigurationFinding> findings;
         std::unordered_map<std::string, ObjectAccount> objects;  // by object path
         std::map<std::string, Site> locks;                       // by place of the locked object or value
@@ -164,31 +162,37 @@ private:
     int readTyped(const std::string& key, T& value, bool& editable);
     void addParsed(const QByteArray& bytes, const std::string& sourceName, Origin origin);
     void refuse(const std::string& sourceName, const std::exception& failure);
-    bool readInto(const Layer& layer, const ConfigNode& node, ConfigurationObject& object);
+    bool readInto(const Layer& layer, const ConfigEntry& node, ConfigurationObject& object);
     // The path of the object being read ("Group/Child").
     const std::string& currentPath() const { return m_pathText; }
-    Site siteOf(const ConfigNode& node) const;
+    Site siteOf(const ConfigEntry& node) const;
     std::string lockOf(const std::string& key) const;
-    void addFinding(const ConfigNode& node, const std::string& key, const std::string& message);
+    void addFinding(const ConfigEntry& node, const std::string& key, const std::string& message);
     void refuseLockedObject();
     void reportUnknownEntries(const ConfigurationObject& object);
-    void reportUnknownAttributes(const ConfigNode& node, const std::string& key);
+    void reportUnknownAttributes(const ConfigEntry& node, const std::string& key);
     // Whether a read looked `node` of the document being read up, and marking it so.
-    void markLookedUp(const ConfigNode& node);
-    bool wasLookedUp(const ConfigNode& node) const;
+    void markLookedUp(const ConfigEntry& node);
+    bool wasLookedUp(const ConfigEntry& node) const;
     // Whether any read of this reader looked `node` of `document` up.
-    bool wasLookedUp(const ConfigDocument& document, const ConfigNode& node) const;
+    bool wasLookedUp(const ConfigDocument& document, const ConfigEntry& node) const;
+    bool hasMark(const ConfigDocument& document, const ConfigEntry& node, Mark mark) const;
+    // The value `key` of the object at `path` in `document`, or null.
+    static const ConfigEntry* findByPath(const ConfigDocument& document, const std::string& path, const std::string& key);
+    // The value node of the object being read stored under `key`: most often the one after the
+    // value read last, as objects read their values in the order they are written.
+    const ConfigEntry* lookUpValue(const std::string& key) const;
     // The value node of the object being read stored under `key`, or null.
-    const ConfigNode* valueNode(const std::string& key) const;
+    const ConfigEntry* valueNode(const std::string& key) const;
 
     std::vector<Layer> m_layers;
     std::string m_error;
     Session m_session;
     const Layer* m_currentLayer = nullptr;
-    const ConfigNode* m_current = nullptr;
+    const ConfigEntry* m_current = nullptr;
     ObjectAccount* m_account = nullptr;       // of the object being read
-    std::vector<bool>* m_lookedUp = nullptr;  // of the document being read
-    const ConfigNode* m_lastValue = nullptr;  // the value node the last read found
+    Marks* m_marks = nullptr;  // of the document being read
+    const ConfigEntry* m_lastValue = nullptr;  // the value node the last read found
     std::string m_pathText;
     bool m_keepsAccount = true;
 };

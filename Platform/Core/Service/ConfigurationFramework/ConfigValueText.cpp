@@ -9,13 +9,13 @@ namespace Quarvane
 {
 namespace
 {
-std::string_view trimmed(const std::string& text)
+std::string_view trimmed(std::string_view text)
 {
     const auto first = text.find_first_not_of(" \t\r\n");
     if (first == std::string::npos)
         return {};
     const auto last = text.find_last_not_of(" \t\r\n");
-    return std::string_view(text).substr(first, last - first + 1);
+    return text.substr(first, last - first + 1);
 }
 
 template <class Number>
@@ -27,7 +27,7 @@ std::string formatNumber(Number value)
 }
 
 template <class Number>
-bool parseNumber(const std::string& text, Number& value)
+bool parseNumber(std::string_view text, Number& value)
 {
     // At most one sign. from_chars takes a '-' but not a '+', so a '+' is dropped here and must
     // not be followed by another sign.
@@ -52,12 +52,12 @@ std::string ConfigValueText::format(bool value) { return value ? "true" : "false
 std::string ConfigValueText::format(double value) { return formatNumber(value); }
 std::string ConfigValueText::format(float value) { return formatNumber(value); }
 
-bool ConfigValueText::parse(const std::string& text, int& value) { return parseNumber(text, value); }
-bool ConfigValueText::parse(const std::string& text, unsigned int& value) { return parseNumber(text, value); }
-bool ConfigValueText::parse(const std::string& text, double& value) { return parseNumber(text, value); }
-bool ConfigValueText::parse(const std::string& text, float& value) { return parseNumber(text, value); }
+bool ConfigValueText::parse(std::string_view text, int& value) { return parseNumber(text, value); }
+bool ConfigValueText::parse(std::string_view text, unsigned int& value) { return parseNumber(text, value); }
+bool ConfigValueText::parse(std::string_view text, double& value) { return parseNumber(text, value); }
+bool ConfigValueText::parse(std::string_view text, float& value) { return parseNumber(text, value); }
 
-bool ConfigValueText::parse(const std::string& text, bool& value)
+bool ConfigValueText::parse(std::string_view text, bool& value)
 {
     const std::string_view word = trimmed(text);
     if (word == "true")
@@ -69,9 +69,9 @@ bool ConfigValueText::parse(const std::string& text, bool& value)
     return true;
 }
 
-bool ConfigValueText::parse(const std::string& text, std::string& value)
+bool ConfigValueText::parse(std::string_view text, std::string& value)
 {
-    value = text;
+    value.assign(text.data(), text.size());
     return true;
 }
 

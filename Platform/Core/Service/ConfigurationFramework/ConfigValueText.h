@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace Quarvane
 {
@@ -23,12 +24,12 @@ public:
 
     // Each returns false, leaving `value` alone, when the text is not a value of the type or
     // does not fit it. Numbers may be surrounded by blanks; booleans are "true" or "false".
-    static bool parse(const std::string& text, int& value);
-    static bool parse(const std::string& text, unsigned int& value);
-    static bool parse(const std::string& text, bool& value);
-    static bool parse(const std::string& text, double& value);
-    static bool parse(const std::string& text, float& value);
-    static bool parse(const std::string& text, std::string& value);
+    static bool parse(std::string_view text, int& value);
+    static bool parse(std::string_view text, unsigned int& value);
+    static bool parse(std::string_view text, bool& value);
+    static bool parse(std::string_view text, double& value);
+    static bool parse(std::string_view text, float& value);
+    static bool parse(std::string_view text, std::string& value);
 };
 
 template <> inline const char* ConfigValueText::typeName<int>() { return "int"; }

@@ -18,41 +18,44 @@ namespace Quarvane
 {
 namespace
 {
-using LookedUp = std::function<bool(const ConfigNode&)>;
+using LookedUp = std::function<bool(const ConfigEntry&)>;
 
-// Whether anything in this subtree (the node itself included) was never looked up.
-bool holdsUnknown(const ConfigNode& node, const LookedUp& lookedUp)
+// Whether anything in this subtree (the entry itself included) was never looked up.
+bool holdsUnknown(const ConfigDocument& document, const ConfigEntry& entry, const LookedUp& lookedUp)
 {
-    if (!lookedUp(node))
+    if (!lookedUp(entry))
         return true;
-    return std::any_of(node.children.begin(), node.children.end(),
-                       [&lookedUp](const auto& child) { return holdsUnknown(*child, lookedUp); });
+    const auto children = document.children(entry);
+    return std::any_of(children.begin(), children.end(), [&](const ConfigEntry& child) {
+        return holdsUnknown(document, child, lookedUp);
+    });
 }
 
 // Copies into `target` whatever of `source`'s children no load looked up; for children that
 // were looked up, recurses so that unknown values inside known objects survive too.
-void mergeUnknown(const ConfigNode& source, ConfigNode& target, const LookedUp& lookedUp)
+void mergeUnknown(const ConfigDocument& document, const ConfigEntry& source, ConfigNode& target,
+                  const LookedUp& lookedUp)
 {
-    for (const auto& child : source.children)
+    for (const ConfigEntry& child : document.children(source))
     {
-        ConfigNode* counterpart = target.findSame(*child);
-        if (!lookedUp(*child))
+        ConfigNode* counterpart = target.findChild(child.kind, child.effectiveClassName(), child.name);
+        if (!lookedUp(child))
         {
             if (counterpart == nullptr)
-                target.addChild(child->copy());
+                target.addChild(document.copyTree(child, false));
             continue;
         }
-        if (child->kind != ConfigNode::Kind::Object || !holdsUnknown(*child, lookedUp))
+        if (child.kind != ConfigNode::Kind::Object || !holdsUnknown(document, child, lookedUp))
             continue;
         if (counterpart == nullptr)
         {
             auto shell = std::make_unique<ConfigNode>();
             shell->kind = ConfigNode::Kind::Object;
-            shell->name = child->name;
-            shell->className = child->className;
+            shell->name = child.name;
+            shell->className = child.className;
             counterpart = target.putChild(std::move(shell));
         }
-        mergeUnknown(*child, *counterpart, lookedUp);
+        mergeUnknown(document, child, *counterpart, lookedUp);
     }
 }
 }  // namespace
@@ -278,8 +281,8 @@ void ConfigWriter::keepUnknownEntries(const ConfigReader& replay)
         if (layer.origin == ConfigReader::Origin::UserFile)
         {
             const ConfigDocument& document = *layer.document;
-            mergeUnknown(document.root(), *m_root,
-                         [&replay, &document](const ConfigNode& node) { return replay.wasLookedUp(document, node); });
+            mergeUnknown(document, document.root(), *m_root,
+                         [&replay, &document](const ConfigEntry& entry) { return replay.wasLookedUp(document, entry); });
         }
 }
 

@@ -195,7 +195,20 @@ std::vector<std::string> keysWithinObject(const std::vector<ConfigTreeDiff::Path
 struct ConfigurationManager::Tracking
 {
     QString userFile;
-    NodePointer fileAsKnown;  // null when there was no readable file
+    // The file as this process last read it, turned into a tree only when a save first compares
+    // with it, or as it last wrote it; both null when there was no readable file.
+    std::shared_ptr<const ConfigDocument> fileAsRead;
+    NodePointer fileAsWritten;
+
+    NodePointer fileAsKnown() const
+    {
+        return fileAsWritten ? fileAsWritten : fileAsRead ? fileAsRead->tree() : nullptr;
+    }
+    void knowFile(std::shared_ptr<const ConfigDocument> read, NodePointer written)
+    {
+        fileAsRead = std::move(read);
+        fileAsWritten = std::move(written);
+    }
     FileIdentity identity;
     std::map<std::string, HeldPointer> held;
 };
@@ -456,7 +469,7 @@ ConfigurationLoadResult ConfigurationManager::loadConfiguration(const std::vecto
         m_userFile = userFile;
         m_loaded = true;
         m_tracking->userFile = absolutePath(userFile);
-        m_tracking->fileAsKnown = parsed.userLayer.singleRoot();
+        m_tracking->knowFile(parsed.userLayer.singleDocument(), nullptr);
         m_tracking->identity = parsed.userIdentity;
         m_tracking->held.clear();
     }
@@ -524,21 +537,22 @@ ConfigurationSaveResult ConfigurationManager::saveUserConfiguration(const std::s
         known = *m_tracking;
     }
     const bool tracked = known.userFile == path;
+    const NodePointer fileAsKnown = known.fileAsKnown();
 
     // The file as it is now: what this process last read or wrote, unless somebody changed it.
     FileIdentity identity = ConfigFileStore::identify(path);
     NodePointer onDisk;
     if (identity.exists)
     {
-        if (tracked && identity == known.identity && known.fileAsKnown)
+        if (tracked && identity == known.identity && fileAsKnown)
         {
-            onDisk = known.fileAsKnown;
+            onDisk = fileAsKnown;
         }
         else
         {
             const ConfigReader current = ConfigReader::fromFile(userFile, ConfigReader::Origin::UserFile);
             if (current.isValid())
-                onDisk = current.singleRoot();
+                onDisk = current.singleDocument()->tree();
             else if (!moveAside(userFile, &result.error))
                 return result;
         }
@@ -547,7 +561,7 @@ ConfigurationSaveResult ConfigurationManager::saveUserConfiguration(const std::s
     // process holds is written; otherwise only what it changed.
     const bool onlyChanges = tracked && onDisk != nullptr;
     const ConfigNode emptyFile;
-    const ConfigNode& lastSeen = known.fileAsKnown ? *known.fileAsKnown : emptyFile;
+    const ConfigNode& lastSeen = fileAsKnown ? *fileAsKnown : emptyFile;
 
     std::unique_ptr<ConfigNode> merged = onDisk ? onDisk->copy() : std::make_unique<ConfigNode>();
     std::map<std::string, HeldPointer> held;
@@ -567,7 +581,7 @@ ConfigurationSaveResult ConfigurationManager::saveUserConfiguration(const std::s
         const std::unique_ptr<ConfigNode> wanted = valuesForUserFile(name, *object, reference, changed);
         for (const ConfigTreeDiff::Path& value : changed)
         {
-            if (onlyChanges && onDisk != known.fileAsKnown &&
+            if (onlyChanges && onDisk != fileAsKnown &&
                 !ConfigTreeDiff::sameValue(ConfigTreeDiff::find(*onDisk, value), ConfigTreeDiff::find(lastSeen, value)))
                 result.overriddenKeys.push_back(ConfigTreeDiff::describe(value));
             if (const ConfigNode* node = ConfigTreeDiff::find(*wanted, value))
@@ -588,7 +602,7 @@ ConfigurationSaveResult ConfigurationManager::saveUserConfiguration(const std::s
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_tracking->userFile = path;
-        m_tracking->fileAsKnown = written;
+        m_tracking->knowFile(nullptr, written);
         m_tracking->identity = identity;
         m_tracking->held = std::move(held);
     }
@@ -657,7 +671,7 @@ ConfigurationLoadResult ConfigurationManager::reloadConfiguration()
         m_userLayer = parsed.userLayer;
         if (m_tracking->userFile == absolutePath(userFile) && (parsed.userFileRead || !parsed.userIdentity.exists))
         {
-            m_tracking->fileAsKnown = parsed.userLayer.singleRoot();
+            m_tracking->knowFile(parsed.userLayer.singleDocument(), nullptr);
             m_tracking->identity = parsed.userIdentity;
         }
         for (auto& [name, values] : held)
