@@ -314,7 +314,8 @@ class ConfigDocument::Parser
 {
 public:
     Parser(const QByteArray& bytes, std::size_t expectedEntries, ConfigDocument& document)
-        : m_bytes(bytes), m_buffer(document.m_buffer), m_document(document)
+        : m_bytes(bytes), m_buffer(document.m_buffer), m_document(document),
+          m_xml(*(document.m_parsed = std::make_unique<pugi::xml_document>()))
     {
         // Parsing in place, pugixml drops text at the very end of a buffer that does not end in a
         // terminator; text after the root element must reach the check below.
@@ -334,10 +335,24 @@ public:
         // then every run of blanks must be kept, which costs a node for each indentation too.
         constexpr unsigned options = pugi::parse_cdata | pugi::parse_eol | pugi::parse_wconv_attribute |
                                      pugi::parse_declaration | pugi::parse_doctype | pugi::parse_fragment;
-        const unsigned blanks = mayHaveSplitText() ? pugi::parse_ws_pcdata : pugi::parse_ws_pcdata_single;
-        const pugi::xml_parse_result result =
-            m_xml.load_buffer_inplace(m_buffer.data(), static_cast<std::size_t>(m_buffer.size()), options | blanks,
+        const bool splitText = mayHaveSplitText();
+        const unsigned blanks = splitText ? pugi::parse_ws_pcdata : pugi::parse_ws_pcdata_single;
+        // Where no text can be split, a value's text is kept in its element, which spares pugixml a
+        // node for each value. A file that does not parse is parsed again without, so that its
+        // faults are looked for the same way whatever pugixml cut short.
+        m_textEmbedded = !splitText;
+        pugi::xml_parse_result result =
+            m_xml.load_buffer_inplace(m_buffer.data(), static_cast<std::size_t>(m_buffer.size()),
+                                      options | blanks | (m_textEmbedded ? pugi::parse_embed_pcdata : 0u),
                                       pugi::encoding_utf8);
+        if (!result && m_textEmbedded)
+        {
+            m_textEmbedded = false;
+            std::memcpy(m_buffer.data(), m_bytes.constData(), static_cast<std::size_t>(m_bytes.size()));
+            m_buffer[m_bytes.size()] = '\0';
+            result = m_xml.load_buffer_inplace(m_buffer.data(), static_cast<std::size_t>(m_buffer.size()),
+                                               options | blanks, pugi::encoding_utf8);
+        }
         if (!result)
         {
             m_parseFailed = true;
@@ -395,16 +410,19 @@ private:
             fail(offset, describe(result, endsWithoutAnotherTag(offset)));
     }
 
-    // Whether anything but the XML declaration starts with <! or <?.
+    // Whether anything but the XML declaration starts with <! or <?. The marks are looked for
+    // rather than the tags: every element opens with a '<', few files hold a '!' or a '?'.
     bool mayHaveSplitText() const
     {
         const std::string_view text(m_bytes.constData(), static_cast<std::size_t>(m_bytes.size()));
-        std::size_t tag = text.find('<');
-        if (text.compare(tag == std::string_view::npos ? 0 : tag, 5, "<?xml") == 0)
-            tag = text.find('<', tag + 1);
-        for (; tag != std::string_view::npos && tag + 1 < text.size(); tag = text.find('<', tag + 1))
-            if (text[tag + 1] == '!' || text[tag + 1] == '?')
-                return true;
+        const std::size_t firstTag = text.find('<');
+        const std::size_t declaration = text.compare(firstTag == std::string_view::npos ? 0 : firstTag, 5, "<?xml") == 0
+                                            ? firstTag
+                                            : std::string_view::npos;
+        for (const char mark : {'!', '?'})
+            for (std::size_t at = text.find(mark, 1); at != std::string_view::npos; at = text.find(mark, at + 1))
+                if (text[at - 1] == '<' && at - 1 != declaration)
+                    return true;
         return false;
     }
 
@@ -523,6 +541,8 @@ private:
 
     void walkChildren(const pugi::xml_node parent, std::uint32_t parentOrdinal, std::size_t depth)
     {
+        if (m_textEmbedded && !isBlank(parent.value()))
+            return fail(firstNonBlank(parent.value()), QStringLiteral("unexpected text outside a value"));
         for (const pugi::xml_node child : parent.children())
         {
             if (isUnfinished(child) || !m_error.isEmpty())
@@ -652,36 +672,21 @@ private:
     void readText(const pugi::xml_node element, Entry& node)
     {
         const pugi::xml_node first = element.first_child();
-        if (!first)
-            return;
-        // The text of almost every value: one run of characters, often without a reference.
-        if (first.type() == pugi::node_pcdata && !first.next_sibling() && !isUnfinished(first) && !m_base64)
+        // The text of almost every value: one run of characters, kept in the element itself or in
+        // its only child, often without a reference.
+        const bool single = !first || (first.type() == pugi::node_pcdata && !first.next_sibling() && !isUnfinished(first));
+        const char* const singleText = first ? first.value() : element.value();
+        if (single && !m_base64)
         {
-            decode(first.value(), node.text, false);
+            decode(singleText, node.text, false);
             return;
         }
         std::string text;
-        for (const pugi::xml_node child : element.children())
-        {
-            if (isUnfinished(child))
-                return;
-            if (child.type() == pugi::node_pcdata)
-            {
-                std::string_view piece;
-                if (!decode(child.value(), piece, false))
-                    return;
-                text += piece;
-            }
-            else if (child.type() == pugi::node_cdata)
-            {
-                text += child.value();
-            }
-            else if (child.type() == pugi::node_element)
-            {
-                return fail(endOfStartTag(child),
-                            QStringLiteral("unexpected element <%1>").arg(escaped(QString::fromUtf8(child.name()))));
-            }
-        }
+        std::string_view piece;
+        if (single && decode(singleText, piece, false))
+            text = piece;
+        else if (single || !gatherText(element, text))
+            return;
         if (!m_base64)
         {
             node.text = keep(std::move(text));
@@ -693,6 +698,35 @@ private:
         if (!decoded)
             return failAtTag(element, QStringLiteral("the value \"%1\" is not valid base64").arg(escaped(node.name)));
         node.text = keep(decoded.decoded.toStdString());
+    }
+
+    // The text of a value that comments, processing instructions or CDATA sections split; false
+    // when it cannot be read.
+    bool gatherText(const pugi::xml_node element, std::string& text)
+    {
+        for (const pugi::xml_node child : element.children())
+        {
+            if (isUnfinished(child))
+                return false;
+            if (child.type() == pugi::node_pcdata)
+            {
+                std::string_view piece;
+                if (!decode(child.value(), piece, false))
+                    return false;
+                text += piece;
+            }
+            else if (child.type() == pugi::node_cdata)
+            {
+                text += child.value();
+            }
+            else if (child.type() == pugi::node_element)
+            {
+                fail(endOfStartTag(child),
+                     QStringLiteral("unexpected element <%1>").arg(escaped(QString::fromUtf8(child.name()))));
+                return false;
+            }
+        }
+        return true;
     }
 
     std::string_view keep(std::string text) { return m_document.m_decoded.emplace_back(std::move(text)); }
@@ -806,9 +840,10 @@ private:
     const QByteArray& m_bytes;
     QByteArray& m_buffer;
     ConfigDocument& m_document;
-    pugi::xml_document m_xml;
+    pugi::xml_document& m_xml;
     pugi::xml_node m_unfinished;
     bool m_parseFailed = false;
+    bool m_textEmbedded = false;
     bool m_base64 = false;
     QString m_error;
     Position m_errorPosition;

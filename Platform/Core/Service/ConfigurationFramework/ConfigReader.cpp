@@ -55,14 +55,46 @@ const char* describeFileType(mode_t mode)
 }
 #endif
 
+#ifdef Q_OS_UNIX
+// Reads an opened file to its end, but never past the limit: the size it had when it was opened
+// is only a hint, as a file may grow while it is read.
+bool readToEnd(int descriptor, qint64 expected, QByteArray& bytes, std::string& problem)
+{
+    const qint64 limit = ConfigDocument::s_maximumFileSize;
+    bytes.resize(static_cast<int>(std::min(expected, limit) + 1));
+    qint64 filled = 0;
+    for (;;)
+    {
+        if (filled == bytes.size())
+        {
+            if (filled > limit)
+            {
+                problem = "is larger than " + std::to_string(limit) + " bytes";
+                return false;
+            }
+            bytes.resize(static_cast<int>(std::min<qint64>(filled + 64 * 1024, limit + 1)));
+        }
+        const ssize_t got = ::read(descriptor, bytes.data() + filled, static_cast<std::size_t>(bytes.size() - filled));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+        {
+            problem = std::string("cannot be read: ") + std::strerror(errno);
+            return false;
+        }
+        if (got == 0)
+            break;
+        filled += got;
+    }
+    bytes.resize(static_cast<int>(filled));
+    return true;
+}
+
 // Reads a configuration file, which must be a regular file (or a link to one) of bounded size:
 // a pipe would block the load for ever and a device such as /dev/zero would never end. The type
 // is checked on the opened file, so the file cannot be swapped for something else in between.
 bool readRegularFile(const std::string& path, QByteArray& bytes, std::string& problem)
 {
-    const qint64 limit = ConfigDocument::s_maximumFileSize;
-    QFile file;
-#ifdef Q_OS_UNIX
     // Opening a pipe without O_NONBLOCK waits for a writer; with it, open returns at once.
     const QByteArray name = QFile::encodeName(QString::fromStdString(path));
     const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -77,20 +109,22 @@ bool readRegularFile(const std::string& path, QByteArray& bytes, std::string& pr
             problem = std::string("cannot be read: ") + std::strerror(openError);
         return false;
     }
+    bool read = false;
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode))
-    {
         problem = std::string("is ") + describeFileType(status.st_mode) + ", not a regular file";
-        ::close(descriptor);
-        return false;
-    }
-    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-    {
-        problem = "cannot be read: " + file.errorString().toStdString();
-        ::close(descriptor);
-        return false;
-    }
+    else if (status.st_size > ConfigDocument::s_maximumFileSize)
+        problem = "is larger than " + std::to_string(ConfigDocument::s_maximumFileSize) + " bytes";
+    else
+        read = readToEnd(descriptor, status.st_size, bytes, problem);
+    ::close(descriptor);
+    return read;
+}
 #else
-    file.setFileName(QString::fromStdString(path));
+// Reads a configuration file, which must be a regular file of bounded size.
+bool readRegularFile(const std::string& path, QByteArray& bytes, std::string& problem)
+{
+    const qint64 limit = ConfigDocument::s_maximumFileSize;
+    QFile file(QString::fromStdString(path));
     if (!QFileInfo(file.fileName()).isFile())
     {
         problem = "is not a regular file";
@@ -101,15 +135,12 @@ bool readRegularFile(const std::string& path, QByteArray& bytes, std::string& pr
         problem = "cannot be read: " + file.errorString().toStdString();
         return false;
     }
-#endif
     if (file.size() > limit)
     {
         problem = "is larger than " + std::to_string(limit) + " bytes";
         return false;
     }
-    // The size is only a hint (a file may grow while it is read, and some report none): read on
-    // until the end, but never past the limit. A read that returns less than it asked for has
-    // reached the end; asking once more would only allocate a buffer for nothing.
+    // The size is only a hint: read on until the end, but never past the limit.
     const qint64 expected = file.size();
     bytes = file.read(expected + 1);
     bool more = bytes.size() > expected;
@@ -132,6 +163,7 @@ bool readRegularFile(const std::string& path, QByteArray& bytes, std::string& pr
     }
     return true;
 }
+#endif
 
 std::string placeKey(const std::string& path, const std::string& key) { return path + "\n" + key; }
 

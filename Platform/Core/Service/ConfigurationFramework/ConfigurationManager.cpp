@@ -190,25 +190,36 @@ std::vector<std::string> keysWithinObject(const std::vector<ConfigTreeDiff::Path
 }
 }  // namespace
 
+// A user file's content as this process read it (the parsed document, turned into a tree only
+// when a save compares with it) or wrote it (the tree it wrote).
+class KnownFile
+{
+public:
+    KnownFile() = default;
+    explicit KnownFile(std::shared_ptr<const ConfigDocument> read) : m_read(std::move(read)) {}
+    explicit KnownFile(NodePointer written) : m_written(std::move(written)) {}
+
+    explicit operator bool() const { return m_read || m_written; }
+    NodePointer tree() const { return m_written ? m_written : m_read ? m_read->tree() : nullptr; }
+    // A tree of its own to change; empty for an empty KnownFile.
+    std::unique_ptr<ConfigNode> copy() const
+    {
+        return m_written ? m_written->copy()
+               : m_read  ? m_read->copyTree(m_read->root(), false)
+                         : std::make_unique<ConfigNode>();
+    }
+
+private:
+    std::shared_ptr<const ConfigDocument> m_read;
+    NodePointer m_written;
+};
+
 // What a save needs to know about the user file: the file as this process last read or wrote
 // it, and what every object held at that moment.
 struct ConfigurationManager::Tracking
 {
     QString userFile;
-    // The file as this process last read it, turned into a tree only when a save first compares
-    // with it, or as it last wrote it; both null when there was no readable file.
-    std::shared_ptr<const ConfigDocument> fileAsRead;
-    NodePointer fileAsWritten;
-
-    NodePointer fileAsKnown() const
-    {
-        return fileAsWritten ? fileAsWritten : fileAsRead ? fileAsRead->tree() : nullptr;
-    }
-    void knowFile(std::shared_ptr<const ConfigDocument> read, NodePointer written)
-    {
-        fileAsRead = std::move(read);
-        fileAsWritten = std::move(written);
-    }
+    KnownFile file;  // empty when there was no readable file
     FileIdentity identity;
     std::map<std::string, HeldPointer> held;
 };
@@ -469,7 +480,7 @@ ConfigurationLoadResult ConfigurationManager::loadConfiguration(const std::vecto
         m_userFile = userFile;
         m_loaded = true;
         m_tracking->userFile = absolutePath(userFile);
-        m_tracking->knowFile(parsed.userLayer.singleDocument(), nullptr);
+        m_tracking->file = KnownFile(parsed.userLayer.singleDocument());
         m_tracking->identity = parsed.userIdentity;
         m_tracking->held.clear();
     }
@@ -537,36 +548,37 @@ ConfigurationSaveResult ConfigurationManager::saveUserConfiguration(const std::s
         known = *m_tracking;
     }
     const bool tracked = known.userFile == path;
-    const NodePointer fileAsKnown = known.fileAsKnown();
 
     // The file as it is now: what this process last read or wrote, unless somebody changed it.
     FileIdentity identity = ConfigFileStore::identify(path);
-    NodePointer onDisk;
+    KnownFile onDisk;
+    bool changedOnDisk = false;
     if (identity.exists)
     {
-        if (tracked && identity == known.identity && fileAsKnown)
+        if (tracked && identity == known.identity && known.file)
         {
-            onDisk = fileAsKnown;
+            onDisk = known.file;
         }
         else
         {
             const ConfigReader current = ConfigReader::fromFile(userFile, ConfigReader::Origin::UserFile);
             if (current.isValid())
-                onDisk = current.singleDocument()->tree();
+                onDisk = KnownFile(current.singleDocument());
             else if (!moveAside(userFile, &result.error))
                 return result;
+            changedOnDisk = true;
         }
     }
     // Without a readable file, or for another file than the one tracked, everything this
     // process holds is written; otherwise only what it changed.
-    const bool onlyChanges = tracked && onDisk != nullptr;
-    const ConfigNode emptyFile;
-    const ConfigNode& lastSeen = fileAsKnown ? *fileAsKnown : emptyFile;
+    const bool onlyChanges = tracked && onDisk;
+    const bool mayOverride = onlyChanges && changedOnDisk;
+    const NodePointer diskTree = mayOverride ? onDisk.tree() : nullptr;
+    const NodePointer lastSeen = mayOverride && known.file ? known.file.tree() : std::make_shared<const ConfigNode>();
 
-    std::unique_ptr<ConfigNode> merged = onDisk ? onDisk->copy() : std::make_unique<ConfigNode>();
+    std::unique_ptr<ConfigNode> merged;
     std::map<std::string, HeldPointer> held;
     ConfigReader reference = getSystemReference();
-    bool changedAnything = false;
     for (const auto& [name, object] : registeredObjects())
     {
         NodePointer now = heldValues(name, *object);
@@ -577,12 +589,13 @@ ConfigurationSaveResult ConfigurationManager::saveUserConfiguration(const std::s
                                                       : ConfigTreeDiff::allValues(*now);
         if (changed.empty())
             continue;
-        changedAnything = true;
+        if (!merged)
+            merged = onDisk.copy();
         const std::unique_ptr<ConfigNode> wanted = valuesForUserFile(name, *object, reference, changed);
         for (const ConfigTreeDiff::Path& value : changed)
         {
-            if (onlyChanges && onDisk != fileAsKnown &&
-                !ConfigTreeDiff::sameValue(ConfigTreeDiff::find(*onDisk, value), ConfigTreeDiff::find(lastSeen, value)))
+            if (mayOverride &&
+                !ConfigTreeDiff::sameValue(ConfigTreeDiff::find(*diskTree, value), ConfigTreeDiff::find(*lastSeen, value)))
                 result.overriddenKeys.push_back(ConfigTreeDiff::describe(value));
             if (const ConfigNode* node = ConfigTreeDiff::find(*wanted, value))
                 ConfigTreeDiff::put(*merged, value, *node);
@@ -591,18 +604,20 @@ ConfigurationSaveResult ConfigurationManager::saveUserConfiguration(const std::s
         }
     }
 
-    NodePointer written = onDisk;
-    if (changedAnything || !onDisk)
+    KnownFile written = onDisk;
+    if (merged || !onDisk)
     {
+        if (!merged)
+            merged = std::make_unique<ConfigNode>();
         if (!ConfigFileStore::replaceDurably(path, ConfigDocument::serialize(*merged), &result.error))
             return result;
-        written = NodePointer(std::move(merged));
+        written = KnownFile(NodePointer(std::move(merged)));
         identity = ConfigFileStore::identify(path);
     }
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_tracking->userFile = path;
-        m_tracking->knowFile(nullptr, written);
+        m_tracking->file = written;
         m_tracking->identity = identity;
         m_tracking->held = std::move(held);
     }
@@ -671,7 +686,7 @@ ConfigurationLoadResult ConfigurationManager::reloadConfiguration()
         m_userLayer = parsed.userLayer;
         if (m_tracking->userFile == absolutePath(userFile) && (parsed.userFileRead || !parsed.userIdentity.exists))
         {
-            m_tracking->knowFile(parsed.userLayer.singleDocument(), nullptr);
+            m_tracking->file = KnownFile(parsed.userLayer.singleDocument());
             m_tracking->identity = parsed.userIdentity;
         }
         for (auto& [name, values] : held)
