@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <type_traits>
 #include <variant>
@@ -284,6 +285,75 @@ void ConfigWriter::keepUnknownEntries(const ConfigReader& replay)
             mergeUnknown(document, document.root(), *m_root,
                          [&replay, &document](const ConfigEntry& entry) { return replay.wasLookedUp(document, entry); });
         }
+}
+
+namespace
+{
+// Values hold the same text exactly when they are of one type and, for numbers with a fraction,
+// of the same bits: 0 and -0 are written differently though they compare equal.
+template <class T>
+bool sameRecordedValue(const T& before, const T& after)
+{
+    if constexpr (std::is_floating_point_v<T>)
+        return std::memcmp(&before, &after, sizeof(T)) == 0;
+    else
+        return before == after;
+}
+}  // namespace
+
+std::unique_ptr<ConfigWriter::RecordedChanges> ConfigWriter::compare(const Recording& before, const Recording& after)
+{
+    using Entries = Recording::Entries;
+    const Entries& old = *before.m_entries;
+    const Entries& now = *after.m_entries;
+    if (old.entries.size() != now.entries.size())
+        return nullptr;
+    const auto sameText = [&old, &now](Entries::Text a, Entries::Text b) {
+        return a.length == b.length && old.texts.compare(a.offset, a.length, now.texts, b.offset, b.length) == 0;
+    };
+    auto changes = std::make_unique<RecordedChanges>();
+    std::vector<const ConfigNode*> objects;
+    for (std::size_t i = 0; i < now.entries.size(); ++i)
+    {
+        const Entries::Entry& was = old.entries[i];
+        const Entries::Entry& is = now.entries[i];
+        if (was.kind != is.kind || !sameText(was.name, is.name) || !sameText(was.className, is.className) ||
+            was.value.index() != is.value.index())
+            return nullptr;
+        if (is.kind == Entries::Kind::EndObject)
+        {
+            objects.pop_back();
+            continue;
+        }
+        if (is.kind == Entries::Kind::BeginObject)
+        {
+            ConfigNode& step = *changes->steps.emplace_back(std::make_unique<ConfigNode>());
+            step.kind = ConfigNode::Kind::Object;
+            step.name = now.textOf(is.name);
+            step.className = now.textOf(is.className);
+            objects.push_back(&step);
+            continue;
+        }
+        const bool same = std::visit(
+            [&](const auto& value) {
+                using Value = std::decay_t<decltype(value)>;
+                const Value& previous = std::get<Value>(was.value);
+                if constexpr (std::is_same_v<Value, Entries::Text>)
+                    return sameText(previous, value);
+                else
+                    return sameRecordedValue(previous, value);
+            },
+            is.value);
+        if (same)
+            continue;
+        ConfigNode& step = *changes->steps.emplace_back(std::make_unique<ConfigNode>());
+        step.kind = ConfigNode::Kind::Value;
+        step.name = now.textOf(is.name);
+        std::vector<const ConfigNode*> path = objects;
+        path.push_back(&step);
+        changes->paths.push_back(std::move(path));
+    }
+    return changes;
 }
 
 std::string ConfigWriter::toXml() const { return ConfigDocument::serialize(*m_root).toStdString(); }

@@ -3,6 +3,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace Quarvane
 {
@@ -81,6 +82,16 @@ public:
     // From now on, records into `recording` instead of building the tree.
     void recordInto(Recording& recording) { m_recording = &recording; }
     void replay(const Recording& recording);
+
+    // For the framework's own use: the values whose text differs between two recordings, each as
+    // the steps from the root that lead to it, as a comparison of their trees gives them.
+    struct RecordedChanges
+    {
+        std::vector<std::unique_ptr<ConfigNode>> steps;  // what the paths point to
+        std::vector<std::vector<const ConfigNode*>> paths;
+    };
+    // Null when the recordings differ in their objects or keys: then only their trees can tell.
+    static std::unique_ptr<RecordedChanges> compare(const Recording& before, const Recording& after);
 
 private:
     void putText(const std::string& key, const char* type, const std::string& text, const std::string& description,

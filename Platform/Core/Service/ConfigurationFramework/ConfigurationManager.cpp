@@ -129,7 +129,7 @@ std::unique_ptr<ConfigurationObject> readFresh(const ConfigurationObject& object
 class HeldValues
 {
 public:
-    HeldValues(const std::string& name, const ConfigurationObject& object)
+    HeldValues(const std::string& name, const ConfigurationObject& object) : m_recorded(true)
     {
         ConfigWriter writer;
         writer.recordInto(m_recording);
@@ -155,8 +155,18 @@ public:
         return *m_tree;
     }
 
+    // The values whose text differs from `now`'s; the paths stay valid as long as `changes`.
+    std::vector<ConfigTreeDiff::Path> changedTo(const HeldValues& now,
+                                                std::unique_ptr<ConfigWriter::RecordedChanges>& changes) const
+    {
+        if (m_recorded && now.m_recorded)
+            changes = ConfigWriter::compare(m_recording, now.m_recording);
+        return changes ? changes->paths : ConfigTreeDiff::changedValues(tree(), now.tree());
+    }
+
 private:
     ConfigWriter::Recording m_recording;
+    bool m_recorded = false;
     std::string m_name;
     std::shared_ptr<const ConfigurationObject> m_object;
     mutable ConfigReader m_files;
@@ -581,12 +591,13 @@ ConfigurationSaveResult ConfigurationManager::saveUserConfiguration(const std::s
     ConfigReader reference = getSystemReference();
     for (const auto& [name, object] : registeredObjects())
     {
-        NodePointer now = heldValues(name, *object);
-        held[name] = std::make_shared<const HeldValues>(now);
+        const auto now = std::make_shared<const HeldValues>(name, *object);
+        held[name] = now;
         const auto before = known.held.find(name);
-        const std::vector<ConfigTreeDiff::Path> changed =
-            onlyChanges && before != known.held.end() ? ConfigTreeDiff::changedValues(before->second->tree(), *now)
-                                                      : ConfigTreeDiff::allValues(*now);
+        std::unique_ptr<ConfigWriter::RecordedChanges> recordedChanges;
+        const std::vector<ConfigTreeDiff::Path> changed = onlyChanges && before != known.held.end()
+                                                              ? before->second->changedTo(*now, recordedChanges)
+                                                              : ConfigTreeDiff::allValues(now->tree());
         if (changed.empty())
             continue;
         if (!merged)

@@ -61,6 +61,8 @@ TEST(ConfigDocument, FaultsAreReportedWhereTheyStand)
         {"a second root", configurationXml("") + "<QuarvaneConfiguration/>", "<text>:4:",
          "there is a second root element"},
         {"text after the root", configurationXml("") + "Secret", "<text>:4:1", "there is text after the root"},
+        {"text in an object", configurationXml("<object name=\"A\"> Secret</object>\n"), "<text>:3:19",
+         "unexpected text outside a value"},
         {"an undeclared entity", pathValue("", "ab\n&secret;"), "<text>:5:1", "undeclared entity"},
         {"a reference to a control character", pathValue("", "&#1;"), "<text>:4:", "bad character reference"},
         {"a reference without its semicolon", pathValue("", "&#65"), "<text>:4:", "bad character reference"},
@@ -92,11 +94,13 @@ TEST(ConfigDocument, WarningsNameTheLineAndColumnOfTheValue)
 {
     ConfigReader reader = ConfigReader::fromXml(
         configurationXml("<object name=\"SampleGroup\">\n  <value key=\"Path\" type=\"string\">ä</value>\n"
-                         "<value key=\"Päth\" type=\"string\"/><value key=\"Count\" type=\"int\">x</value>\n</object>\n"));
+                         "<value key=\"Päth\" type=\"string\"/><value key=\"Count\" type=\"int\" description=\"1>2\">x</value>\n"
+                         "</object>\n"));
     SampleGroup group;
     reader.readConfigurationObject("SampleGroup", group);
-    // "Päth" is reported too, as an unknown key; the columns count characters, not bytes.
-    EXPECT_THAT(reader.warnings(), ::testing::Contains(::testing::StartsWith("<text>:5:63: SampleGroup/Count")));
+    // "Päth" is reported too, as an unknown key; the columns count characters, not bytes, and a
+    // '>' inside a quoted attribute does not end the tag.
+    EXPECT_THAT(reader.warnings(), ::testing::Contains(::testing::StartsWith("<text>:5:81: SampleGroup/Count")));
 }
 
 }  // namespace

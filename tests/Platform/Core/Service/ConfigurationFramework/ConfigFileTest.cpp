@@ -1,8 +1,13 @@
 #include "SampleObjects.h"
 
+#include "Platform/Core/Service/ConfigurationFramework/ConfigDocument.h"
+#include "Platform/Core/Service/ConfigurationFramework/ConfigTreeDiff.h"
+
 #include <gmock/gmock.h>
 
+#include <algorithm>
 #include <cstring>
+#include <functional>
 #include <limits>
 
 namespace
@@ -162,6 +167,69 @@ TEST(ConfigFile, WritingIntoAFolderThatIsAFileFails)
     EXPECT_FALSE(writer.writeToFile(blocker + "/user.xml", &error));
     EXPECT_THAT(error, HasSubstr("cannot write"));
     EXPECT_EQ(readFile(blocker), "x");
+}
+
+// A save compares two recordings of an object instead of two trees; both must find the same
+// changed values, down to a zero that became a minus zero (written differently).
+TEST(ConfigFile, RecordingsAndTreesFindTheSameChanges)
+{
+    struct Case
+    {
+        const char* what;
+        std::function<void(SampleGroup&, SamplePalette&)> change;
+        std::vector<std::string> changed;
+    };
+    const Case cases[] = {
+        {"nothing", [](SampleGroup&, SamplePalette&) {}, {}},
+        {"a string and a switch",
+         [](SampleGroup& group, SamplePalette&) {
+             group.value<std::string>("Path").setValue("D:\\Other");
+             group.value<bool>("Enabled").setValue(true);
+         },
+         {"SampleGroup/Enabled", "SampleGroup/Path"}},
+        {"zero to minus zero", [](SampleGroup& group, SamplePalette&) { group.value<double>("Factor").setValue(-0.0); },
+         {"SampleGroup/Factor"}},
+        // The sample palette writes each colour twice: under its class, and under its name.
+        {"a colour component", [](SampleGroup&, SamplePalette& palette) { palette.color("Highlight").g = 0.5f; },
+         {"SamplePalette/Highlight/g", "SamplePalette/Highlight/g"}},
+    };
+    for (const Case& c : cases)
+    {
+        SampleGroup group;
+        SamplePalette palette;
+        group.value<double>("Factor").setValue(0.0);
+        const auto record = [&group, &palette](ConfigWriter::Recording& recording) {
+            ConfigWriter writer;
+            writer.recordInto(recording);
+            writer.putClassContents("SampleGroup", "SampleGroup", group, {});
+            writer.putClassContents("SamplePalette", "SamplePalette", palette, {});
+        };
+        const auto tree = [](const ConfigWriter::Recording& recording) {
+            ConfigWriter writer;
+            writer.replay(recording);
+            return writer.takeTree();
+        };
+        ConfigWriter::Recording before;
+        record(before);
+        c.change(group, palette);
+        ConfigWriter::Recording after;
+        record(after);
+
+        const auto recorded = ConfigWriter::compare(before, after);
+        ASSERT_NE(recorded, nullptr) << c.what;
+        std::vector<std::string> fromRecordings;
+        for (const ConfigTreeDiff::Path& path : recorded->paths)
+            fromRecordings.push_back(ConfigTreeDiff::describe(path));
+        const auto treeBefore = tree(before);
+        const auto treeAfter = tree(after);
+        std::vector<std::string> fromTrees;
+        for (const ConfigTreeDiff::Path& path : ConfigTreeDiff::changedValues(*treeBefore, *treeAfter))
+            fromTrees.push_back(ConfigTreeDiff::describe(path));
+        std::sort(fromTrees.begin(), fromTrees.end());
+        std::sort(fromRecordings.begin(), fromRecordings.end());
+        EXPECT_EQ(fromRecordings, c.changed) << c.what;
+        EXPECT_EQ(fromRecordings, fromTrees) << c.what;
+    }
 }
 
 }  // namespace
