@@ -314,8 +314,7 @@ class ConfigDocument::Parser
 {
 public:
     Parser(const QByteArray& bytes, std::size_t expectedEntries, ConfigDocument& document)
-        : m_bytes(bytes), m_buffer(document.m_buffer), m_document(document),
-          m_xml(*(document.m_parsed = std::make_unique<pugi::xml_document>()))
+        : m_bytes(bytes), m_buffer(document.m_buffer), m_document(document)
     {
         // Parsing in place, pugixml drops text at the very end of a buffer that does not end in a
         // terminator; text after the root element must reach the check below.
@@ -840,7 +839,7 @@ private:
     const QByteArray& m_bytes;
     QByteArray& m_buffer;
     ConfigDocument& m_document;
-    pugi::xml_document& m_xml;
+    pugi::xml_document m_xml;  // needed only while the entries are made
     pugi::xml_node m_unfinished;
     bool m_parseFailed = false;
     bool m_textEmbedded = false;

@@ -13,11 +13,6 @@
 #include <unordered_map>
 #include <vector>
 
-namespace pugi
-{
-class xml_document;
-}
-
 namespace Quarvane
 {
 
@@ -236,10 +231,6 @@ private:
     std::string m_sourceName;
     QByteArray m_original;  // for lines and columns
     QByteArray m_buffer;    // parsed in place; the entries' views point into it
-    // pugixml's tree of the buffer. The entries need it no more once made, but it goes with the
-    // document: freed at the end of the parse, it would leave the heap's top free after every
-    // load, and the next load would have to fault its pages in again.
-    std::unique_ptr<pugi::xml_document> m_parsed;
     std::deque<std::string> m_decoded;
     std::shared_ptr<const ConfigNode> m_adopted;
     mutable std::once_flag m_treeBuilt;
