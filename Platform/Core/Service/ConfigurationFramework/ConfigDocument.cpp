@@ -272,14 +272,31 @@ QString describe(const pugi::xml_parse_result& result, bool atEnd)
     }
 }
 
-// The length of `text` up to its first `stop` or `alsoStop`: strcspn for the short texts of a
-// configuration file, without a call for each.
+constexpr std::size_t s_scanBlock = 16;
+
+// The length of `text` up to its first `stop` or `alsoStop`: strcspn, sixteen bytes at a time.
+// `text` must be empty or lie in a parse buffer, which ends in a block of zeros, so that a block
+// read past the end of the text stays inside the buffer.
 std::size_t plainLength(const char* text, char stop, char alsoStop)
 {
-    const char* end = text;
-    while (*end != '\0' && *end != stop && *end != alsoStop)
-        ++end;
-    return static_cast<std::size_t>(end - text);
+    if (*text == '\0')
+        return 0;
+#ifdef __SSE2__
+    const __m128i zeros = _mm_setzero_si128();
+    const __m128i stops = _mm_set1_epi8(stop);
+    const __m128i alsoStops = _mm_set1_epi8(alsoStop);
+    for (std::size_t length = 0;; length += s_scanBlock)
+    {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + length));
+        const __m128i found = _mm_or_si128(_mm_cmpeq_epi8(block, zeros),
+                                           _mm_or_si128(_mm_cmpeq_epi8(block, stops), _mm_cmpeq_epi8(block, alsoStops)));
+        if (const unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(found)); mask != 0)
+            return length + static_cast<std::size_t>(__builtin_ctz(mask));
+    }
+#else
+    const char stops[] = {stop, alsoStop, '\0'};
+    return std::strcspn(text, stops);
+#endif
 }
 
 // strcmp for the short names of the format, without a call for each.
@@ -318,9 +335,10 @@ public:
     {
         // Parsing in place, pugixml drops text at the very end of a buffer that does not end in a
         // terminator; text after the root element must reach the check below.
-        m_buffer.reserve(bytes.size() + 1);
+        // The zeros after it let a scan read a whole block past the end of any text in it.
+        m_buffer.reserve(bytes.size() + 1 + s_scanBlock);
         m_buffer.append(bytes);
-        m_buffer.append('\0');
+        m_buffer.append(1 + s_scanBlock, '\0');
         m_document.m_original = bytes;
         m_document.m_entries.reserve(expectedEntries);
         m_document.m_index.reserve(expectedEntries);
@@ -341,7 +359,7 @@ public:
         // faults are looked for the same way whatever pugixml cut short.
         m_textEmbedded = !splitText;
         pugi::xml_parse_result result =
-            m_xml.load_buffer_inplace(m_buffer.data(), static_cast<std::size_t>(m_buffer.size()),
+            m_xml.load_buffer_inplace(m_buffer.data(), parsedSize(),
                                       options | blanks | (m_textEmbedded ? pugi::parse_embed_pcdata : 0u),
                                       pugi::encoding_utf8);
         if (!result && m_textEmbedded)
@@ -349,7 +367,7 @@ public:
             m_textEmbedded = false;
             std::memcpy(m_buffer.data(), m_bytes.constData(), static_cast<std::size_t>(m_bytes.size()));
             m_buffer[m_bytes.size()] = '\0';
-            result = m_xml.load_buffer_inplace(m_buffer.data(), static_cast<std::size_t>(m_buffer.size()),
+            result = m_xml.load_buffer_inplace(m_buffer.data(), parsedSize(),
                                                options | blanks, pugi::encoding_utf8);
         }
         if (!result)
@@ -786,7 +804,7 @@ private:
 
     bool isInBuffer(const char* text) const
     {
-        return text >= m_buffer.constData() && text <= m_buffer.constData() + m_buffer.size();
+        return text >= m_buffer.constData() && text <= m_buffer.constData() + parsedSize();
     }
 
     std::size_t offsetOf(const char* text) const
@@ -824,6 +842,9 @@ private:
         const void* closing = std::memchr(data + from, '>', static_cast<std::size_t>(m_bytes.size()) - from);
         return closing == nullptr ? from : static_cast<std::size_t>(static_cast<const char*>(closing) - data);
     }
+
+    // The file and its terminator; the block of zeros after them is not parsed.
+    std::size_t parsedSize() const { return static_cast<std::size_t>(m_bytes.size()) + 1; }
 
     // An element's faults are reported where its start tag ends.
     void failAtTag(const pugi::xml_node element, const QString& message) { fail(endOfStartTag(element), message); }
