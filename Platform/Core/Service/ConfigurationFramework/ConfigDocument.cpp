@@ -699,10 +699,7 @@ private:
             return;
         }
         std::string text;
-        std::string_view piece;
-        if (single && decode(singleText, piece, false))
-            text = piece;
-        else if (single || !gatherText(element, text))
+        if (!gatherText(element, text))
             return;
         if (!m_base64)
         {
@@ -717,10 +714,14 @@ private:
         node.text = keep(decoded.decoded.toStdString());
     }
 
-    // The text of a value that comments, processing instructions or CDATA sections split; false
-    // when it cannot be read.
+    // The whole text of a value: what pugixml kept in the element, then its children, which
+    // comments, processing instructions or CDATA sections may split; false when it cannot be read.
     bool gatherText(const pugi::xml_node element, std::string& text)
     {
+        std::string_view kept;
+        if (!decode(element.value(), kept, false))
+            return false;
+        text = kept;
         for (const pugi::xml_node child : element.children())
         {
             if (isUnfinished(child))

@@ -122,10 +122,10 @@ std::unique_ptr<ConfigurationObject> readFresh(const ConfigurationObject& object
     return fresh;
 }
 
-// What an object held after a load, turned into a tree only when a save or a reload first
-// compares with it (most objects of a session are never saved). After a load it is recorded
-// as typed values, which costs a fraction of the tree. An object registered later has nothing
-// recorded: what the files give its defaults is what it held, and is read again when needed.
+// What an object held after a load, a save or a reload, recorded as typed values, which costs a
+// fraction of the tree; it becomes a tree only when it must be compared with one of another
+// shape. An object registered later has nothing recorded: what the files give its defaults is
+// what it held, and is read again when needed.
 class HeldValues
 {
 public:
@@ -139,7 +139,6 @@ public:
         : m_name(name), m_object(std::move(object)), m_files(std::move(files))
     {
     }
-    explicit HeldValues(NodePointer tree) : m_tree(std::move(tree)) { std::call_once(m_built, [] {}); }
 
     const ConfigNode& tree() const
     {
@@ -665,7 +664,7 @@ ConfigurationLoadResult ConfigurationManager::reloadConfiguration()
     for (const auto& [name, object] : registeredObjects())
     {
         std::unique_ptr<ConfigurationObject> fromFiles = readFresh(*object, name, reader);
-        held[name] = std::make_shared<const HeldValues>(heldValues(name, *fromFiles));
+        held[name] = std::make_shared<const HeldValues>(name, *fromFiles);
         const NodePointer current = heldValues(name, *object);
         // Values this process changed and has not saved yet stay as it set them, unless a
         // system file now locks them: they are read over the files like a user file.
